@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing the game needs.
+# Idempotent and quiet when everything is already there; works as root or through sudo.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-multimedia-dev libgl-dev libgtest-dev
+  # run: the multimedia backend and a font that fits the layout's metrics
+  libqt6multimedia6 qt6-image-formats-plugins fonts-liberation2
+  # tests under a real X server and sound server
+  xvfb xauth xdotool pulseaudio pulseaudio-utils imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "setup: installing ${missing[*]}" >&2
+if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq >/dev/null
+"${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds the game and runs every test: unit, widget and end-to-end.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
+cmake --build build -j"$(nproc)"
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
