@@ -1,0 +1,126 @@
+#include "TSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+void PutBytes(const QString& fileName, const QByteArray& bytes) {
+  QFile file(fileName);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray GetBytes(const QString& fileName) {
+  QFile file(fileName);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+TEST(TSettingsNumber, ReadsWholeNumbersOnly) {
+  const std::pair<const char16_t*, std::optional<std::int32_t>> cases[] = {
+      {u"0x10", 16},
+      {u"$0", 0},
+      {u"-5", -5},
+      {u"  0", 0},
+      {u"+$fF", 255},
+      {u"-0X1a", -26},
+      {u"0000000000000000000007", 7},
+      {u"2147483647", 2147483647},
+      {u"-2147483648", INT32_MIN},
+      {u"$FFFFFFFF", -1},
+      {u"yes", {}},
+      {u"", {}},
+      {u"  ", {}},
+      {u"1 ", {}},
+      {u"0x", {}},
+      {u"$", {}},
+      {u"-", {}},
+      {u"- 1", {}},
+      {u"+-1", {}},
+      {u"1.0", {}},
+      {u"0xg", {}},
+      {u"2147483648", {}},
+      {u"-2147483649", {}},
+      {u"$100000000", {}},
+      {u"18446744073709551616", {}}, // 2^64: a wrapping 64-bit sum would read 0
+      {u"\u0660", {}},               // an Arabic-Indic zero is a digit, but not the game's
+  };
+  for (const auto& [text, number] : cases)
+    EXPECT_EQ(TSettings::TextToNumber(text), number) << QString::fromUtf16(text).toStdString();
+  EXPECT_FALSE(TSettings::TextToSetting(u" -$0"));
+  EXPECT_TRUE(TSettings::TextToSetting(u"\u0660"));
+}
+
+TEST(TSettingsPath, ReplacesOnlyTheFileNamesExtension) {
+  EXPECT_EQ(TSettings::SettingsFilePath("/opt/g.d/salvora"), "/opt/g.d/salvora.ini");
+  EXPECT_EQ(TSettings::SettingsFilePath("/opt/g.d/salvora.exe"), "/opt/g.d/salvora.ini");
+  EXPECT_EQ(TSettings::SettingsFilePath("salvora"), QDir::current().filePath("salvora.ini"));
+}
+
+class TSettingsTest : public testing::Test {
+protected:
+  QTemporaryDir FDir{};
+  QString FPath{FDir.filePath(QStringLiteral("salvora.ini"))};
+
+  std::pair<bool, bool> Load(const QByteArray& bytes) {
+    PutBytes(FPath, bytes);
+    TSettings settings;
+    settings.FAnimation = settings.FSound = false; // loading must set both
+    settings.LoadSettings(FPath);
+    return {settings.FAnimation, settings.FSound};
+  }
+};
+
+TEST_F(TSettingsTest, NoFileMeansBothOnAndSavingCreatesIt) {
+  TSettings settings;
+  settings.LoadSettings(FPath);
+  EXPECT_TRUE(settings.FAnimation && settings.FSound);
+  EXPECT_TRUE(settings.SaveSettings(FPath));
+  EXPECT_EQ(GetBytes(FPath), "[General]\nAnimation=1\nSound=1\n");
+}
+
+TEST_F(TSettingsTest, LoadReadsEachKeyByTheNumberRule) {
+  using TPair = std::pair<bool, bool>;
+  EXPECT_EQ(Load("[General]\nSound=0\n"), TPair(true, false));
+  EXPECT_EQ(Load("[General]\nAnimation=$0\nSound=0x10\n"), TPair(false, true));
+  EXPECT_EQ(Load("[General]\nAnimation=-5\nSound=yes\n"), TPair(true, true));
+  EXPECT_EQ(Load("[General]\nAnimation=\nSound= 0 \n"), TPair(true, false));
+}
+
+TEST_F(TSettingsTest, SaveKeepsForeignContentByteForByte) {
+  PutBytes(FPath, "; kept\r\n[Window]\r\nLeft=10, 20\r\n\r\n[GENERAL]\r\nVolume=%50\r\n"
+                  "animation = 1 \r\n\r\n[Last]\r\nx=y");
+  TSettings settings;
+  settings.FAnimation = false;
+  settings.FSound = false;
+  ASSERT_TRUE(settings.SaveSettings(FPath));
+  EXPECT_EQ(GetBytes(FPath), "; kept\r\n[Window]\r\nLeft=10, 20\r\n\r\n[GENERAL]\r\nVolume=%50\r\n"
+                             "animation = 0 \r\nSound=0\r\n\r\n[Last]\r\nx=y");
+  settings.LoadSettings(FPath);
+  EXPECT_FALSE(settings.FAnimation || settings.FSound);
+}
+
+TEST_F(TSettingsTest, DamagedFileIsReadAndKeptWhole) {
+  const char head[] = "\x00\xff\xfe[General\n=\n[]\r\n";
+  QByteArray junk = QByteArray(head, sizeof head - 1) + QByteArray(10 << 20, 'z') + "=0\n";
+  junk += QByteArray("[General]\nSound=\"0\"\0", 20); // no line ending at the end
+  PutBytes(FPath, junk);
+  TSettings settings;
+  settings.LoadSettings(FPath);
+  EXPECT_TRUE(settings.FAnimation && settings.FSound); // the NUL makes Sound not a number
+  settings.FAnimation = false;
+  ASSERT_TRUE(settings.SaveSettings(FPath));
+  EXPECT_EQ(GetBytes(FPath), junk.chopped(4) + "1\nAnimation=0\n");
+}
+
+TEST_F(TSettingsTest, FailedSaveNamesTheFile) {
+  PutBytes(FPath, "");
+  const QString below = FPath + QStringLiteral("/salvora.ini");
+  EXPECT_FALSE(TSettings().SaveSettings(below));
+  EXPECT_EQ(TSettings::WriteErrorText(below), "Unable to write to " + below + ".");
+  EXPECT_EQ(GetBytes(FPath), "");
+}
+
+} // namespace
