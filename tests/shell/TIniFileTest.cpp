@@ -42,7 +42,7 @@ protected:
 
 TEST_F(TIniFileTest, ReadFindsTheKeyOnlyInItsOwnSection) {
   PutBytes(FPath, "Top=outside\n[ general ]\n; Sound=commented\n  SOUND  =  \"0 \"  \n"
-                  "Quote='x\"\nEmpty=\n[Other]\nAnimation=other\n");
+                  "Quote='x\"\nEmpty=\n[Other]\nAnimation=other\n[General]\nAnimation=2nd\n");
   EXPECT_EQ(Read("General", "sound"), "0 "); // blanks trimmed, then the quotes removed
   EXPECT_EQ(Read("General", "Quote"), "'x\"");
   EXPECT_EQ(Read("General", "Empty"), "");
@@ -109,6 +109,16 @@ TEST_F(TIniFileTest, ReadOnlyFolderRefusesANewFileButNotAWritableOne) {
   EXPECT_TRUE(WriteAsUser(kept)); // written in place, as no temporary file can be made
   EXPECT_EQ(GetBytes(kept), "; mine\n[General]\nSound=0\n");
   QFile::setPermissions(FDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Replacing a writable file the game could not read would lose whatever it held.
+TEST_F(TIniFileTest, UnreadableFileIsNotReplaced) {
+  PutBytes(FPath, "[General]\nSound=1\n; not the game's\n");
+  QFile::setPermissions(FPath, QFile::ReadOwner | QFile::WriteOwner | QFile::WriteOther);
+  QFile::setPermissions(FDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                         QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
+  EXPECT_FALSE(WriteAsUser(FPath));
+  EXPECT_EQ(GetBytes(FPath), "[General]\nSound=1\n; not the game's\n");
 }
 #endif
 
