@@ -1,6 +1,7 @@
 #include "TIniFile.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -24,6 +25,13 @@ constexpr const char* NativeLineEnd = "\n";
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// Searches one line only: a search to the end of the file on every line would make a long
+// file take quadratic time.
+qsizetype IndexIn(const QByteArray& text, char c, qsizetype start, qsizetype end) {
+  const qsizetype found = QByteArrayView(text.constData() + start, end - start).indexOf(c);
+  return found < 0 ? -1 : start + found;
 }
 
 bool SameName(const QByteArray& text, qsizetype start, qsizetype end, QStringView name) {
@@ -53,8 +61,8 @@ TKeyPlace FindKey(const QByteArray& text, QStringView section, QStringView key) 
       --end;
     if (start == end)
       continue;
-    const qsizetype close = text[start] == '[' ? text.indexOf(']', start) : -1;
-    if (close >= 0 && close < end) {
+    const qsizetype close = text[start] == '[' ? IndexIn(text, ']', start, end) : -1;
+    if (close >= 0) {
       if (inSection)
         break;
       inSection = SameName(text, start + 1, close, section);
@@ -68,8 +76,8 @@ TKeyPlace FindKey(const QByteArray& text, QStringView section, QStringView key) 
     place.FInsertNeedsBreak = newline < 0;
     if (text[start] == ';' || text[start] == '#' || text[start] == '[')
       continue;
-    const qsizetype equals = text.indexOf('=', start);
-    if (equals >= 0 && equals < end && SameName(text, start, equals, key)) {
+    const qsizetype equals = IndexIn(text, '=', start, end);
+    if (equals >= 0 && SameName(text, start, equals, key)) {
       place.FValueStart = equals + 1;
       while (place.FValueStart < end && IsBlank(text[place.FValueStart]))
         ++place.FValueStart;
