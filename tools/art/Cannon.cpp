@@ -1,0 +1,299 @@
+#include "Cannon.h"
+
+#include "ArtCanvas.h"
+#include "TGifEncoder.h"
+#include "TNoise.h"
+#include "TPaletteQuantizer.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr int Width = 110;
+constexpr int Height = 87;
+constexpr int FrameCount = 13;
+constexpr int TransparentIndex = 254;
+const QColor Outline(30, 24, 18);
+const QColor WoodFringe(150, 96, 56); // the footer strip the cannon stands on
+
+// Where the barrel lies: breech, direction and length.
+const QPointF Breech(24, 62);
+constexpr double BarrelAngle = -32.0;
+constexpr double BarrelLength = 56.0;
+
+QPointF Muzzle(double Recoil) {
+  const double A = BarrelAngle * std::numbers::pi / 180.0;
+  return Breech + QPointF(std::cos(A) * (BarrelLength + 1.5 - Recoil),
+                          std::sin(A) * (BarrelLength + 1.5 - Recoil));
+}
+
+void Wheel(QPainter& P, QPointF Centre, double Radius) {
+  P.setPen(QPen(Outline, 1.0));
+  QRadialGradient G(Centre - QPointF(2, 2), Radius * 1.3);
+  G.setColorAt(0.0, QColor(150, 100, 56));
+  G.setColorAt(1.0, QColor(84, 52, 28));
+  P.setBrush(G);
+  P.drawEllipse(Centre, Radius, Radius);
+  P.setPen(QPen(QColor(60, 60, 66), 2.0)); // iron tyre
+  P.setBrush(Qt::NoBrush);
+  P.drawEllipse(Centre, Radius - 1.0, Radius - 1.0);
+  P.setPen(QPen(QColor(70, 42, 22), 1.2));
+  for (int I = 0; I < 4; ++I) {
+    const double A = I * std::numbers::pi / 4 + 0.3;
+    const QPointF D(std::cos(A) * (Radius - 2), std::sin(A) * (Radius - 2));
+    P.drawLine(Centre - D, Centre + D);
+  }
+  P.setPen(QPen(Outline, 0.8));
+  P.setBrush(QColor(58, 58, 64));
+  P.drawEllipse(Centre, 2.2, 2.2);
+}
+
+void Carriage(QPainter& P) {
+  QPainterPath Cheek;
+  Cheek.moveTo(10, 79);
+  Cheek.lineTo(10, 68);
+  Cheek.lineTo(20, 68);
+  Cheek.lineTo(20, 62);
+  Cheek.lineTo(30, 62);
+  Cheek.lineTo(30, 56);
+  Cheek.lineTo(46, 54);
+  Cheek.lineTo(56, 62);
+  Cheek.lineTo(64, 72);
+  Cheek.lineTo(64, 79);
+  Cheek.closeSubpath();
+  QLinearGradient G(0, 54, 0, 79);
+  G.setColorAt(0.0, QColor(160, 104, 58));
+  G.setColorAt(1.0, QColor(96, 58, 30));
+  P.setBrush(G);
+  P.setPen(QPen(Outline, 1.0));
+  P.drawPath(Cheek);
+  // Grain and iron fittings.
+  P.save();
+  P.setClipPath(Cheek);
+  P.setPen(QPen(QColor(104, 64, 32, 200), 0.7));
+  for (double Y = 58; Y < 79; Y += 3.2) {
+    P.drawLine(QPointF(8, Y), QPointF(66, Y - 1.5));
+  }
+  P.restore();
+  P.setPen(QPen(QColor(56, 56, 62), 1.6));
+  P.drawLine(QPointF(10, 74), QPointF(64, 74));
+  P.setPen(Qt::NoPen);
+  P.setBrush(QColor(40, 40, 44));
+  for (const QPointF& Bolt : {QPointF(15, 71), QPointF(25, 65), QPointF(35, 59), QPointF(55, 69)}) {
+    P.drawEllipse(Bolt, 1.1, 1.1);
+  }
+  Wheel(P, QPointF(22, 78), 8.0);
+  Wheel(P, QPointF(53, 78), 8.0);
+}
+
+void Barrel(QPainter& P, double Recoil) {
+  P.save();
+  P.translate(Breech + QPointF(-Recoil * 0.85, Recoil * 0.53));
+  P.rotate(BarrelAngle);
+  QPainterPath Body;
+  Body.moveTo(0, -6.6);
+  Body.lineTo(48, -4.4);
+  Body.lineTo(50, -5.4);
+  Body.lineTo(BarrelLength, -5.4);
+  Body.lineTo(BarrelLength, 5.4);
+  Body.lineTo(50, 5.4);
+  Body.lineTo(48, 4.4);
+  Body.lineTo(0, 6.6);
+  Body.closeSubpath();
+  QLinearGradient G(0, -6.6, 0, 6.6);
+  G.setColorAt(0.0, QColor(150, 164, 100));
+  G.setColorAt(0.3, QColor(186, 196, 124));
+  G.setColorAt(0.6, QColor(104, 120, 68));
+  G.setColorAt(1.0, QColor(52, 64, 36));
+  P.setBrush(G);
+  P.setPen(QPen(Outline, 1.0));
+  P.drawPath(Body);
+  // Reinforcing rings and the cascabel knob at the breech.
+  P.setPen(QPen(QColor(60, 72, 40), 1.3));
+  for (double X : {5.0, 18.0, 34.0}) {
+    const double Half = 6.6 - X * 0.046;
+    P.drawLine(QPointF(X, -Half), QPointF(X, Half));
+  }
+  P.setPen(QPen(Outline, 0.9));
+  P.setBrush(QColor(110, 124, 72));
+  P.drawEllipse(QPointF(-3.2, 0), 3.0, 3.0);
+  P.setPen(Qt::NoPen);
+  P.setBrush(QColor(22, 20, 18));
+  P.drawEllipse(QRectF(BarrelLength - 1.4, -3.4, 2.4, 6.8)); // the bore
+  P.restore();
+  // Trunnion cap holding the barrel on the carriage.
+  P.setPen(QPen(Outline, 0.8));
+  P.setBrush(QColor(62, 62, 68));
+  P.drawEllipse(QPointF(38 - Recoil * 0.85, 55 + Recoil * 0.53), 2.8, 2.8);
+}
+
+void Cannon(QPainter& P, double Recoil) {
+  Carriage(P);
+  Barrel(P, Recoil);
+}
+
+// A blazing ball of fire: white-hot centre, yellow, orange, a ragged red rim.
+void Fireball(QPainter& P, QPointF Centre, double Radius, uint32_t Seed) {
+  TArtRandom Random(Seed);
+  QPainterPath Shape;
+  const int Points = 14;
+  for (int I = 0; I <= Points; ++I) {
+    const double A = 2 * std::numbers::pi * I / Points;
+    const double R = Radius * (I % 2 == 0 ? Random.Range(0.95, 1.15) : Random.Range(0.65, 0.8));
+    const QPointF Pt = Centre + QPointF(std::cos(A) * R, std::sin(A) * R);
+    if (I == 0) {
+      Shape.moveTo(Pt);
+    } else {
+      Shape.lineTo(Pt);
+    }
+  }
+  QRadialGradient G(Centre, Radius);
+  G.setColorAt(0.0, QColor(255, 252, 226));
+  G.setColorAt(0.3, QColor(255, 230, 110));
+  G.setColorAt(0.65, QColor(250, 150, 30));
+  G.setColorAt(1.0, QColor(200, 56, 16));
+  P.setPen(Qt::NoPen);
+  P.setBrush(G);
+  P.drawPath(Shape);
+}
+
+// A cloud of smoke puffs round Centre. Shade 0 is black smoke, 1 nearly white; Thin 0..1 eats
+// holes into it as it fades (the GIF has no partial transparency).
+void Smoke(QPainter& P, QPointF Centre, double Radius, double ShadeLevel, double Thin,
+           uint32_t Seed) {
+  TArtRandom Random(Seed);
+  const TNoise Holes(Seed);
+  QImage Layer = MakeCanvas(Width, Height);
+  {
+    QPainter L(&Layer);
+    L.setRenderHint(QPainter::Antialiasing);
+    const QColor Base = Mix(QColor(34, 32, 32), QColor(236, 236, 232), ShadeLevel);
+    for (int I = 0; I < 9; ++I) {
+      const double A = Random.Range(0, 2 * std::numbers::pi);
+      const double D = Random.Range(0, Radius * 0.6);
+      const double R = Random.Range(Radius * 0.35, Radius * 0.6);
+      const QPointF C = Centre + QPointF(std::cos(A) * D, std::sin(A) * D * 0.75);
+      QRadialGradient G(C - QPointF(R * 0.35, R * 0.35), R * 1.3);
+      G.setColorAt(0.0, Shade(Base, 1.25));
+      G.setColorAt(1.0, Shade(Base, 0.78));
+      L.setPen(Qt::NoPen);
+      L.setBrush(G);
+      L.drawEllipse(C, R, R);
+    }
+  }
+  if (Thin > 0.0) {
+    for (int Y = 0; Y < Height; ++Y) {
+      QRgb* Row = reinterpret_cast<QRgb*>(Layer.scanLine(Y));
+      for (int X = 0; X < Width; ++X) {
+        if (Holes.Fractal(X / 4.0, Y / 4.0, 2) < Thin) {
+          Row[X] = 0;
+        }
+      }
+    }
+  }
+  P.drawImage(0, 0, Layer);
+}
+
+QImage Finish(const QImage& Canvas) {
+  return FlattenToKey(Canvas, WoodFringe, Qt::white);
+}
+
+} // namespace
+
+QList<QImage> MakeCannonFrames() {
+  QList<QImage> Frames;
+  const QPointF Exit(116, -8); // the ball leaves beyond the top right corner
+  for (int K = 0; K < FrameCount; ++K) {
+    QImage Canvas = MakeCanvas(Width, Height);
+    QPainter P(&Canvas);
+    P.setRenderHint(QPainter::Antialiasing);
+    const QPointF M = Muzzle(0);
+    const QPointF Path = Exit - M;
+    switch (K) {
+    case 1:
+      Cannon(P, 0);
+      Fireball(P, M + QPointF(2, -1), 5.0, 11);
+      break;
+    case 2: // only the fireball: frame 1 stays beneath it
+      Fireball(P, M + QPointF(4, -3), 10.0, 12);
+      break;
+    case 3:
+      Cannon(P, 3);
+      Smoke(P, M + QPointF(-2, 2), 10, 0.0, 0.0, 31);
+      Fireball(P, M + QPointF(7, -6), 16.0, 13);
+      break;
+    case 4:
+      Cannon(P, 2);
+      Smoke(P, M + QPointF(2, -1), 16, 0.02, 0.0, 32);
+      Fireball(P, M + QPointF(7, -6), 8.0, 14);
+      Fireball(P, M + Path * 0.32, 5.0, 15);
+      break;
+    case 5:
+      Cannon(P, 1);
+      Smoke(P, M + QPointF(3, -3), 20, 0.08, 0.0, 33);
+      Fireball(P, M + Path * 0.55, 4.6, 16);
+      break;
+    case 6:
+      Cannon(P, 0);
+      Smoke(P, M + QPointF(4, -5), 23, 0.22, 0.05, 34);
+      Fireball(P, M + Path * 0.8, 4.2, 17);
+      break;
+    case 7:
+      Cannon(P, 0);
+      Smoke(P, M + QPointF(5, -7), 24, 0.4, 0.12, 35);
+      Fireball(P, M + Path * 0.97, 4.0, 18); // only its edge is left in the corner
+      break;
+    case 8:
+      Cannon(P, 0);
+      Smoke(P, M + QPointF(6, -9), 26, 0.58, 0.22, 36);
+      break;
+    case 9:
+      Cannon(P, 0);
+      Smoke(P, M + QPointF(7, -11), 27, 0.76, 0.34, 37);
+      break;
+    case 10:
+      Cannon(P, 0);
+      Smoke(P, M + QPointF(8, -13), 28, 0.9, 0.48, 38);
+      break;
+    case 11:
+      Cannon(P, 0);
+      Smoke(P, M + QPointF(9, -15), 29, 0.96, 0.62, 39);
+      break;
+    default: // 0 and 12: at rest
+      Cannon(P, 0);
+      break;
+    }
+    P.end();
+    Frames.append(Finish(Canvas));
+  }
+  return Frames;
+}
+
+QList<QImage> MirrorFrames(const QList<QImage>& Frames) {
+  QList<QImage> Mirrored;
+  for (const QImage& F : Frames) {
+    Mirrored.append(F.mirrored(true, false));
+  }
+  return Mirrored;
+}
+
+QByteArray EncodeCannonGif(const QList<QImage>& Frames) {
+  TPaletteQuantizer Quantizer(qRgb(255, 255, 255), TransparentIndex);
+  for (const QImage& F : Frames) {
+    Quantizer.AddPicture(F);
+  }
+  const QList<QRgb> Palette = Quantizer.Build(254);
+  TGifEncoder Encoder(Width, Height, Palette, TransparentIndex);
+  for (int K = 0; K < Frames.size(); ++K) {
+    TGifEncoder::TFrame Frame;
+    Frame.Indexed = Quantizer.Map(Frames[K]);
+    Frame.Disposal = (K == 1 || K == Frames.size() - 1) ? 1 : 2;
+    Frame.DelayCs = 15;
+    Encoder.AddFrame(Frame);
+  }
+  return Encoder.Encode();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+
+// The aiming cursor, 32 x 32 ARGB: a black crosshair (bars on columns and rows 15 and 16) and a
+// thin black ring through rows and columns 5 and 26; everything else fully transparent. Its
+// hot spot is (15, 15).
+QImage MakeTargetCursor();
+
+// The application icon at Size x Size, ARGB: the front half of a grey warship, bow to the
+// left, under a blue sky above a strip of dark sea, on a rounded square.
+QImage MakeIcon(int Size);

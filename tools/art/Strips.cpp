@@ -1,0 +1,74 @@
+#include "Strips.h"
+
+#include "ArtCanvas.h"
+#include "TNoise.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+struct TWoodLook {
+  uint32_t Seed = 0;
+  QColor Light, Dark;
+  double Lines = 0.0; // grain lines per pixel across the board
+  double Warp = 0.0;  // how far the grain wanders: straight grain low, figured grain high
+  double WarpScale = 0.0;
+};
+
+QImage MakeWood(int Width, int Height, const TWoodLook& Look) {
+  const TNoise Warp(Look.Seed);
+  const TNoise Fibres(Look.Seed ^ 0xF1B3u);
+  QImage Wood(Width, Height, QImage::Format_RGB888);
+  for (int Y = 0; Y < Height; ++Y) {
+    uchar* Row = Wood.scanLine(Y);
+    for (int X = 0; X < Width; ++X) {
+      const double W = Warp.Fractal(X / Look.WarpScale, Y / (Look.WarpScale * 0.35), 4);
+      const double G = (Y + Look.Warp * (W - 0.5) * 40.0) * Look.Lines;
+      const double Ring = G - std::floor(G);
+      // Late wood: a dark, sharp line at the end of each growth ring; early wood: pale.
+      const double Late = std::pow(std::max(0.0, Ring - 0.72) / 0.28, 2.0);
+      const double Fibre = Fibres.Fractal(X / 60.0, Y * 1.3, 3);
+      const double T = std::clamp(0.18 + 0.55 * Late + 0.35 * (Fibre - 0.5), 0.0, 1.0);
+      QColor C = Mix(Look.Light, Look.Dark, T);
+      // Pores: fine dark flecks along the grain.
+      if (Fibres.Hash(X / 3, Y) > 0.985) {
+        C = Shade(C, 0.86);
+      }
+      Row[3 * X] = uchar(C.red());
+      Row[3 * X + 1] = uchar(C.green());
+      Row[3 * X + 2] = uchar(C.blue());
+    }
+  }
+  return Wood;
+}
+
+// A bevel: a light top edge and a dark bottom edge, so the strip reads as a board.
+void Bevel(QImage& Wood, int Depth) {
+  for (int D = 0; D < Depth; ++D) {
+    const double Strength = 1.0 - D / double(Depth);
+    for (int X = 0; X < Wood.width(); ++X) {
+      const QColor Top = QColor(Wood.pixel(X, D));
+      Wood.setPixel(X, D, Shade(Top, 1.0 + 0.22 * Strength).rgb());
+      const int Y = Wood.height() - 1 - D;
+      const QColor Bottom = QColor(Wood.pixel(X, Y));
+      Wood.setPixel(X, Y, Shade(Bottom, 1.0 - 0.3 * Strength).rgb());
+    }
+  }
+}
+
+} // namespace
+
+QImage MakeHeaderStrip() {
+  QImage Wood =
+      MakeWood(681, 44, {0x0A4Bu, QColor(222, 190, 140), QColor(160, 116, 66), 0.3, 0.3, 320.0});
+  Bevel(Wood, 2);
+  return Wood;
+}
+
+QImage MakeFooterStrip() {
+  QImage Wood =
+      MakeWood(681, 87, {0xF00Du, QColor(196, 128, 72), QColor(110, 58, 28), 0.14, 1.5, 260.0});
+  Bevel(Wood, 3);
+  return Wood;
+}
