@@ -23,7 +23,7 @@ std::vector<TWave> MakeWaves(const TSeaLook& Look) {
   std::vector<TWave> Waves;
   double Length = 1.5;
   for (int I = 0; I < 22; ++I) {
-    const double Angle = Look.WindAngle + Random.Range(-0.9, 0.9);
+    const double Angle = Look.WindAngle + Random.Range(-0.6, 0.6);
     TWave W;
     W.DirX = std::sin(Angle);
     W.DirZ = std::cos(Angle);
@@ -91,11 +91,12 @@ QImage MakeSeaBackground(const TSeaLook& Look) {
             const double S = Slope(Waves, Noise, WX, WZ, Footprint);
             // Far water reflects more of the sky (grazing view).
             const double Fresnel = std::clamp(0.12 + 0.75 * std::exp(-Depth * 9.0), 0.0, 0.9);
-            double Light = std::clamp(0.5 + S * 1.4, 0.0, 1.0);
+            const double Mottle = Noise.Fractal(WX * 3.0, WZ * 3.0, 2) - 0.5;
+            double Light = std::clamp(0.5 + S * 1.3 + Mottle * 0.35, 0.0, 1.0);
             QColor W = Mix(Look.Deep, Look.Lit, Light);
             W = Mix(W, Haze, Fresnel);
-            if (S > 0.42) {
-              W = Mix(W, Glint, std::min(0.85, (S - 0.42) * 2.5));
+            if (S > 0.5) {
+              W = Mix(W, Glint, std::min(0.6, (S - 0.5) * 2.0));
             }
             R += W.red();
             G += W.green();

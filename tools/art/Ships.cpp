@@ -194,6 +194,7 @@ void DrawDestroyer(QPainter& P) {
   Hull.lineTo(8, 29.2);
   Hull.cubicTo(5, 27, 3, 23, 2, 19.6);
   QPainterPath Upper;
+  Upper.setFillRule(Qt::WindingFill); // overlapping blocks must not cancel out
   Upper.addPath(Poly({{78, 18}, {79, 9}, {91, 9}, {95, 13.2}, {96, 18}}));
   Upper.addPath(Poly({{83, 9.2}, {84, 6.6}, {90, 6.6}, {90.5, 9.2}}));
   Upper.addPath(Poly({{22, 19.2}, {22.5, 12.5}, {41, 12.5}, {41.5, 19}}));
@@ -249,10 +250,12 @@ void DrawDestroyer(QPainter& P) {
     T.closeSubpath();
     Part(P, T, Mid, Y, Y + 3.6);
   };
+  // A raised deck under the aft turrets: no sea showing between them.
+  Part(P, Box(7.5, 17.6, 21, 19.8), Mid, 17.6, 19.8, 0.5);
   Turret(98, 13.8, true);
   Turret(108, 12.4, true);
-  Turret(6, 15.6, false);
-  Turret(14, 14.4, false);
+  Turret(6, 16.2, false);
+  Turret(14, 15.8, false);
   Waterline(P, 8, 118, 28.6);
 }
 
