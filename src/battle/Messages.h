@@ -1,0 +1,19 @@
+#pragma once
+
+#include "TPoint.h"
+
+#include <string>
+
+// The game's string table.
+enum : int {
+  msgShipsTouch = 65274,
+  msgYouWin = 65275,
+  msgYouLost = 65276,
+  msgMyLastShot = 65277,
+  msgEnemyLastShot = 65278,
+};
+
+// The text of a message id; empty for an id the table does not hold.
+std::string LoadStr(int Id);
+// A shot message with its "%s-%d" filled in: the row letter and the column number of Cell.
+std::string FormatShot(int Id, TPoint Cell);

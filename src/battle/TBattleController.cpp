@@ -1,0 +1,254 @@
+#include "TBattleController.h"
+
+#include "BoardGeometry.h"
+#include "Messages.h"
+
+#include <string>
+
+namespace {
+constexpr uint32_t clGreen = 0x008000;
+constexpr uint32_t clMaroon = 0x800000;
+} // namespace
+
+TBattleController::TBattleController(TGameScreen& Screen, const TFleets::TShipImages& Images)
+    : FScreen(Screen) {
+  FFleets.CreateFleets(Images);
+  for (int I = 0; I < TFleets::FleetSize; ++I)
+    FFleets.MyShip(I).FOnChange = [this](TShip& Ship) { ShipChanged(Ship); };
+}
+
+void TBattleController::ShipChanged(TShip&) {
+  FScreen.RepaintBoard(TSide::sdMy);
+}
+
+void TBattleController::NewGame() {
+  // A cannon still flying belongs to the old game: halt it so its stop never lands here.
+  for (TCannon Cannon : {TCannon::cnMy, TCannon::cnEnemy})
+    if (FPendingShot[static_cast<int>(Cannon)] != 0) {
+      FPendingShot[static_cast<int>(Cannon)] = 0;
+      FScreen.StopCannon(Cannon);
+    }
+  FBattle = false;
+  FFiring = false;
+  FRevealEnemy = false;
+  FMyShots = FEnemyShots = FMyLosses = FEnemyLosses = 0;
+  FScreen.SetResultCaption({});
+  FScreen.SetResultVisible(false);
+  FScreen.RepaintWindow();
+  FScreen.SetStatusText(0, {});
+  FScreen.SetStatusText(1, {});
+  UpdateCounters();
+  ClearBoard(TSide::sdMy);
+  ClearBoard(TSide::sdEnemy);
+  FSetupMode = true;
+  FSelectedShip = FFleets.LineUpPlayerFleet();
+  FTargeting.ClearWounded();
+  FBlinkOn = true;
+  FScreen.RepaintBoard(TSide::sdMy);
+  FScreen.RepaintBoard(TSide::sdEnemy);
+  FScreen.SetStartEnabled(true);
+  FScreen.SetSetupTimer(true);
+}
+
+void TBattleController::StartBattle() {
+  if (!FSetupMode)
+    return; // the button is disabled outside set-up; a late click must not restart a battle
+  if (!ValidatePlayerFleet())
+    return;
+  FScreen.SetSetupTimer(false);
+  FSetupMode = false;
+  FSelectedShip = nullptr;
+  FBattle = true;
+  FScreen.SetStartEnabled(false);
+  FTargeting.ClearWounded();
+  FTargeting.FHuntAxis = TTargeting::axNone;
+  ArrangeEnemyFleet();
+  FScreen.SetStatusText(0, {});
+  FScreen.SetStatusText(1, {});
+  FScreen.RepaintBoard(TSide::sdMy);
+}
+
+void TBattleController::SetupPress(TMouseButton Button, TPoint Pixel) {
+  if (!FSetupMode || !FSelectedShip)
+    return;
+  if (Button == TMouseButton::mbLeft) {
+    const TPoint Cell = PixelToCell(Pixel);
+    const TCell& Target = FMyBoard[Cell];
+    if (Target.State == csShip && Target.Ship != FSelectedShip)
+      FSelectedShip = Target.Ship;
+    else
+      FSelectedShip->MoveTo(Cell);
+  } else if (Button == TMouseButton::mbRight) {
+    FSelectedShip->Rotate();
+  }
+  FBlinkOn = true;
+}
+
+void TBattleController::SetupTimerTick() {
+  FBlinkOn = !FBlinkOn;
+  FScreen.RepaintBoard(TSide::sdMy);
+}
+
+void TBattleController::EnemyBoardPress(TPoint Pixel) {
+  if (!FBattle || FFiring)
+    return;
+  const TPoint Cell = PixelToCell(Pixel);
+  if (IsValidTarget(Cell))
+    Shoot(Cell);
+}
+
+bool TBattleController::IsValidTarget(TPoint Cell) const {
+  if (!InBoard(Cell))
+    return false;
+  const TCell& C = FEnemyBoard[Cell];
+  if (C.State == csEmpty)
+    return true;
+  return C.State == csShip && C.Ship->FState != ssSunk && !C.IsHit;
+}
+
+void TBattleController::Shoot(TPoint Cell) {
+  FLastShot = Cell;
+  FScreen.PlaySnd(sndMyShot, false);
+  StartCannon(TCannon::cnMy);
+  FFiring = true;
+}
+
+void TBattleController::StartCannon(TCannon Cannon) {
+  const uint32_t Shot = ++FShotSerial;
+  FPendingShot[static_cast<int>(Cannon)] = Shot;
+  FScreen.StartCannon(Cannon, Shot);
+}
+
+bool TBattleController::TakeStop(TCannon Cannon, uint32_t Shot) {
+  uint32_t& Pending = FPendingShot[static_cast<int>(Cannon)];
+  if (Shot == 0 || Shot != Pending)
+    return false;
+  Pending = 0;
+  return true;
+}
+
+void TBattleController::MyCannonStop(uint32_t Shot) {
+  if (!TakeStop(TCannon::cnMy, Shot))
+    return;
+  ++FMyShots;
+  FScreen.SetStatusText(0, FormatShot(msgMyLastShot, FLastShot));
+  TCell& C = FEnemyBoard[FLastShot];
+  if (C.State == csShip) {
+    bool Won = false;
+    TShip& Ship = *C.Ship;
+    Ship.Hit();
+    FScreen.AddFire(TSide::sdEnemy, FLastShot);
+    C.IsHit = true;
+    if (Ship.FState == ssSunk) {
+      Ship.MarkSurroundings();
+      ++FEnemyLosses;
+      Won = FEnemyLosses == TFleets::FleetSize;
+    }
+    FFiring = false;
+    FScreen.RepaintBoard(TSide::sdEnemy);
+    UpdateCounters();
+    FScreen.PlaySnd(sndEnemyFire, Won);
+    if (Won)
+      GameOver();
+  } else {
+    C.State = csMiss;
+    FScreen.RepaintBoard(TSide::sdEnemy);
+    UpdateCounters();
+    FScreen.PlaySnd(sndSplash, true);
+    FScreen.PlaySnd(sndEnemyShot, false);
+    StartCannon(TCannon::cnEnemy);
+  }
+}
+
+void TBattleController::EnemyCannonStop(uint32_t Shot) {
+  if (!TakeStop(TCannon::cnEnemy, Shot))
+    return;
+  ++FEnemyShots;
+  const TPoint Target = FTargeting.ChooseTarget(FMyBoard);
+  FScreen.SetStatusText(1, FormatShot(msgEnemyLastShot, Target));
+  TCell& C = FMyBoard[Target];
+  if (C.State != csShip) {
+    C.State = csMiss;
+    FFiring = false;
+    FScreen.UpdateAimCursor();
+    FScreen.RepaintBoard(TSide::sdMy);
+    UpdateCounters();
+    FScreen.PlaySnd(sndSplash, false);
+    return;
+  }
+  TShip& Ship = *C.Ship;
+  Ship.Hit();
+  FScreen.AddFire(TSide::sdMy, Target);
+  C.IsHit = true;
+  if (Ship.FState == ssSunk) {
+    Ship.MarkSurroundings();
+    FTargeting.ClearWounded();
+    FTargeting.FHuntAxis = TTargeting::axNone;
+    ++FMyLosses;
+    if (FMyLosses == TFleets::FleetSize) {
+      FScreen.PlaySnd(sndMyFire, true);
+      GameOver();
+      return;
+    }
+  } else {
+    FTargeting.FWounded.push_back(Target);
+  }
+  FScreen.RepaintBoard(TSide::sdMy);
+  UpdateCounters();
+  FScreen.PlaySnd(sndMyFire, true);
+  FScreen.PlaySnd(sndEnemyShot, false);
+  StartCannon(TCannon::cnEnemy);
+}
+
+void TBattleController::UpdateCounters() {
+  FScreen.SetCounterText(TCounter::ctShotsMy, std::to_string(FMyShots));
+  FScreen.SetCounterText(TCounter::ctKilledMy, std::to_string(FMyLosses));
+  FScreen.SetCounterText(TCounter::ctShotsEnemy, std::to_string(FEnemyShots));
+  FScreen.SetCounterText(TCounter::ctKilledEnemy, std::to_string(FEnemyLosses));
+}
+
+void TBattleController::GameOver() {
+  FScreen.RepaintBoard(TSide::sdMy);
+  FScreen.RepaintBoard(TSide::sdEnemy);
+  FFiring = false;
+  FBattle = false;
+  UpdateCounters();
+  if (FMyLosses < FEnemyLosses) {
+    FScreen.SetResultCaption(LoadStr(msgYouWin));
+    FScreen.SetResultColour(clGreen);
+    FScreen.PlaySnd(sndYouWin, false);
+  } else {
+    FRevealEnemy = true;
+    FScreen.SetResultCaption(LoadStr(msgYouLost));
+    FScreen.SetResultColour(clMaroon);
+    FScreen.RepaintBoard(TSide::sdEnemy);
+    FScreen.PlaySnd(sndYouLost, false);
+  }
+  FScreen.SetResultVisible(true);
+}
+
+void TBattleController::ClearBoard(TSide Side) {
+  FFleets.ClearBoard(Side == TSide::sdMy ? FMyBoard : FEnemyBoard);
+  FScreen.RemoveFires(Side);
+}
+
+bool TBattleController::ValidatePlayerFleet() {
+  if (TShip* Touching = FFleets.FirstShipWithoutClearance()) {
+    FSelectedShip = Touching;
+    FScreen.ShowTouchingShips(LoadStr(msgShipsTouch));
+    return false;
+  }
+  return true;
+}
+
+bool TBattleController::PlaceEnemyFleet() {
+  FScreen.SetHourglass(true);
+  const bool Placed = FFleets.PlaceEnemyFleet();
+  FScreen.SetHourglass(false);
+  return Placed;
+}
+
+void TBattleController::ArrangeEnemyFleet() {
+  while (!PlaceEnemyFleet())
+    ClearBoard(TSide::sdEnemy);
+}

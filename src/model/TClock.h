@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+// The two clocks the game reads: a millisecond tick count that wraps at 32 bits (the time
+// limit of the random placement) and a fine-grained counter (the seed of the random source).
+// Both are process-wide and can be replaced, so that tests and the simulator drive time.
+struct TClock {
+  using TTickCount = std::function<uint32_t()>;
+  using TCounter = std::function<uint64_t()>;
+
+  static uint32_t GetTickCount();
+  static uint64_t ReadCounter();
+
+  // An empty function restores the steady clock.
+  static void SetTickCount(TTickCount TickCount);
+  static void SetCounter(TCounter Counter);
+};
