@@ -198,6 +198,23 @@ void Smoke(QPainter& P, QPointF Centre, double Radius, double ShadeLevel, double
   P.drawImage(0, 0, Layer);
 }
 
+// The iron ball in flight, trailing fire from the barrel.
+void Ball(QPainter& P, QPointF At, QPointF Direction) {
+  const double Length = std::hypot(Direction.x(), Direction.y());
+  const QPointF Unit = Direction / Length;
+  QLinearGradient Trail(At - Unit * 10, At);
+  Trail.setColorAt(0.0, QColor(220, 70, 16));
+  Trail.setColorAt(1.0, QColor(255, 214, 90));
+  P.setPen(QPen(QBrush(Trail), 2.6, Qt::SolidLine, Qt::RoundCap));
+  P.drawLine(At - Unit * 10, At);
+  QRadialGradient Iron(At - QPointF(1, 1), 3.4);
+  Iron.setColorAt(0.0, QColor(120, 116, 110));
+  Iron.setColorAt(1.0, QColor(24, 22, 22));
+  P.setBrush(Iron);
+  P.setPen(QPen(QColor(255, 150, 40), 0.8)); // glowing from the blast
+  P.drawEllipse(At, 2.9, 2.9);
+}
+
 QImage Finish(const QImage& Canvas) {
   return FlattenToKey(Canvas, WoodFringe, Qt::white);
 }
@@ -211,6 +228,10 @@ QList<QImage> MakeCannonFrames() {
     QImage Canvas = MakeCanvas(Width, Height);
     QPainter P(&Canvas);
     P.setRenderHint(QPainter::Antialiasing);
+    // Drawn a little larger than modelled, standing on the bottom edge, to fill the frame.
+    P.translate(0, Height);
+    P.scale(1.12, 1.12);
+    P.translate(0, -Height);
     const QPointF M = Muzzle(0);
     const QPointF Path = Exit - M;
     switch (K) {
@@ -219,33 +240,33 @@ QList<QImage> MakeCannonFrames() {
       Fireball(P, M + QPointF(2, -1), 5.0, 11);
       break;
     case 2: // only the fireball: frame 1 stays beneath it
-      Fireball(P, M + QPointF(4, -3), 10.0, 12);
+      Fireball(P, M + QPointF(5, -4), 12.0, 12);
       break;
     case 3:
       Cannon(P, 3);
       Smoke(P, M + QPointF(-2, 2), 10, 0.0, 0.0, 31);
-      Fireball(P, M + QPointF(7, -6), 16.0, 13);
+      Fireball(P, M + QPointF(8, -7), 18.0, 13);
       break;
     case 4:
       Cannon(P, 2);
       Smoke(P, M + QPointF(2, -1), 16, 0.02, 0.0, 32);
-      Fireball(P, M + QPointF(7, -6), 8.0, 14);
-      Fireball(P, M + Path * 0.32, 5.0, 15);
+      Fireball(P, M + QPointF(7, -6), 9.0, 14);
+      Ball(P, M + Path * 0.22, Path);
       break;
     case 5:
       Cannon(P, 1);
       Smoke(P, M + QPointF(3, -3), 20, 0.08, 0.0, 33);
-      Fireball(P, M + Path * 0.55, 4.6, 16);
+      Ball(P, M + Path * 0.45, Path);
       break;
     case 6:
       Cannon(P, 0);
       Smoke(P, M + QPointF(4, -5), 23, 0.22, 0.05, 34);
-      Fireball(P, M + Path * 0.8, 4.2, 17);
+      Ball(P, M + Path * 0.68, Path);
       break;
     case 7:
       Cannon(P, 0);
       Smoke(P, M + QPointF(5, -7), 24, 0.4, 0.12, 35);
-      Fireball(P, M + Path * 0.97, 4.0, 18); // only its edge is left in the corner
+      Ball(P, M + Path * 0.92, Path); // only its trail is left in the corner
       break;
     case 8:
       Cannon(P, 0);
