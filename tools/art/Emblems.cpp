@@ -57,9 +57,9 @@ QImage MakeIcon(int Size) {
     P.drawPath(Path);
   };
   // Mast and yard.
-  P.setPen(QPen(Outline, 0.9));
-  P.drawLine(QPointF(21, 2.5), QPointF(21, 11));
-  P.drawLine(QPointF(18, 5), QPointF(24, 5));
+  P.setPen(QPen(Outline, 1.0, Qt::SolidLine, Qt::FlatCap)); // on pixel centres: crisp at 32 px
+  P.drawLine(QPointF(20.5, 2), QPointF(20.5, 11));
+  P.drawLine(QPointF(17, 5.5), QPointF(24, 5.5));
   // Superstructure.
   QPainterPath Bridge;
   Bridge.addPolygon(QPolygonF({{14, 18}, {15.5, 11}, {26, 11}, {27, 18}}));
