@@ -1,0 +1,173 @@
+#include "TFleets.h"
+
+#include "TClock.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct TFleetsTest : testing::Test {
+  TFleets Fleets;
+  uint64_t Counter = 1;
+
+  void SetUp() override {
+    Fleets.CreateFleets({});
+    TClock::SetCounter([this] { return Counter++; });
+  }
+  void TearDown() override {
+    TClock::SetCounter({});
+    TClock::SetTickCount({});
+  }
+};
+
+} // namespace
+
+TEST_F(TFleetsTest, FleetsHoldTheirShipsInSizeOrder) {
+  const int Expected[] = {1, 1, 1, 1, 2, 2, 2, 3, 3, 4};
+  for (int I = 0; I < TFleets::ShipCount; ++I)
+    EXPECT_EQ(Fleets.Ship(I).FSize, Expected[I % 10]) << I;
+}
+
+TEST_F(TFleetsTest, LineUpPutsOneShipPerRowFromColumnZero) {
+  for (int Round = 0; Round < 2; ++Round) {
+    TShip* Selected = Fleets.LineUpPlayerFleet();
+    EXPECT_EQ(Selected, &Fleets.MyShip(9));
+    for (int I = 0; I < 10; ++I) {
+      const TShip& Ship = Fleets.MyShip(I);
+      EXPECT_EQ(Ship.FPos, (TPoint{0, 9 - I}));
+      EXPECT_FALSE(Ship.FVertical);
+    }
+    EXPECT_EQ(Fleets.FirstShipWithoutClearance(), &Fleets.MyShip(0));
+    // Whatever the game did, the next line-up starts from a cleared board.
+    Fleets.MyShip(9).Rotate();
+    Fleets.MyShip(0).MoveTo({5, 5});
+    Fleets.MyShip(4).Hit();
+    Fleets.ClearBoard(Fleets.FMyBoard);
+  }
+}
+
+TEST_F(TFleetsTest, ClearBoardResetsDamagedAndSunkShipsAndEmptiesEveryCell) {
+  Fleets.LineUpPlayerFleet();
+  TShip& Two = Fleets.MyShip(4);
+  Two.Hit();
+  Two.Hit();
+  Fleets.FMyBoard(0, 5).IsHit = true;
+  Two.MarkSurroundings();
+  Fleets.MyShip(7).Hit();
+  Fleets.ClearBoard(Fleets.FMyBoard);
+  for (int X = 0; X < 10; ++X)
+    for (int Y = 0; Y < 10; ++Y) {
+      const TCell& Cell = Fleets.FMyBoard(X, Y);
+      EXPECT_EQ(Cell.State, csEmpty);
+      EXPECT_EQ(Cell.Ship, nullptr);
+      EXPECT_FALSE(Cell.IsHead);
+      EXPECT_FALSE(Cell.IsHit);
+    }
+  for (int I = 0; I < 10; ++I) {
+    const TShip& Ship = Fleets.MyShip(I);
+    EXPECT_EQ(Ship.FPos, (TPoint{-1, -1}));
+    EXPECT_EQ(Ship.FState, ssIntact);
+    EXPECT_EQ(Ship.FHits, 0);
+    EXPECT_FALSE(Ship.FVertical);
+    EXPECT_EQ(Ship.FBoard, &Fleets.FMyBoard);
+  }
+}
+
+// Ships are tested in fleet order, the smallest first.
+TEST_F(TFleetsTest, TheFirstTouchingShipInFleetOrderIsReported) {
+  Fleets.LineUpPlayerFleet();
+  const TPoint Spread[] = {{9, 8}, {7, 8}, {5, 8}, {8, 6}, {5, 6},
+                           {8, 4}, {5, 4}, {5, 2}, {5, 0}, {0, 0}};
+  for (int I = 8; I >= 0; --I)
+    ASSERT_TRUE(Fleets.MyShip(I).MoveTo(Spread[I])) << I;
+  EXPECT_EQ(Fleets.FirstShipWithoutClearance(), nullptr);
+  ASSERT_TRUE(Fleets.MyShip(4).MoveTo({1, 1})); // a two-decker under the four-decker
+  EXPECT_EQ(Fleets.FirstShipWithoutClearance(), &Fleets.MyShip(4));
+}
+
+TEST_F(TFleetsTest, RandomPlacementLeavesTenClearIntactShips) {
+  uint32_t Now = 0;
+  TClock::SetTickCount([&] { return Now++; }); // a millisecond per reading
+  for (int Round = 0; Round < 30; ++Round) {
+    while (!Fleets.PlaceEnemyFleet())
+      Fleets.ClearBoard(Fleets.FEnemyBoard);
+    int Decks = 0;
+    for (int X = 0; X < 10; ++X)
+      for (int Y = 0; Y < 10; ++Y) {
+        const TCell& Cell = Fleets.FEnemyBoard(X, Y);
+        Decks += Cell.State == csShip;
+        EXPECT_NE(Cell.State, csMiss);
+        EXPECT_FALSE(Cell.IsHit);
+      }
+    EXPECT_EQ(Decks, 20);
+    for (int I = 0; I < 10; ++I) {
+      const TShip& Ship = Fleets.EnemyShip(I);
+      EXPECT_TRUE(Ship.HasClearance());
+      EXPECT_EQ(Ship.FState, ssIntact);
+      EXPECT_EQ(Ship.FBoard, &Fleets.FEnemyBoard);
+    }
+    Fleets.ClearBoard(Fleets.FEnemyBoard);
+  }
+}
+
+namespace {
+
+// One-deckers standing so that every other cell touches one of them: no ship of the fleet
+// can ever stand, and each attempt shows where the walk goes.
+struct TBlockedBoard {
+  std::vector<std::unique_ptr<TShip>> Blockers;
+  explicit TBlockedBoard(TBoard& Board) {
+    for (int X : {1, 4, 7, 9})
+      for (int Y : {1, 4, 7, 9}) {
+        auto& Ship = *Blockers.emplace_back(std::make_unique<TShip>(nullptr, nullptr, 1));
+        Ship.SetBoard(&Board);
+        Ship.MoveTo({X, Y});
+      }
+  }
+};
+
+} // namespace
+
+// The candidates of one ship run along a wrapped diagonal, both coordinates at once.
+TEST_F(TFleetsTest, PlacementWalksOneWrappedDiagonalUntilTheTimeLimit) {
+  TBlockedBoard Blocked(Fleets.FEnemyBoard);
+  std::vector<TPoint> Heads;
+  int Reads = 0;
+  TClock::SetTickCount([&] {
+    if (Reads++ > 0)
+      Heads.push_back(Fleets.EnemyShip(0).FPos);
+    return Reads <= 40 ? 1000u : 2501u;
+  });
+  EXPECT_FALSE(Fleets.PlaceEnemyFleet());
+  ASSERT_EQ(Reads, 41); // the start, then one reading after each of 40 failed attempts
+  int Moves = 0;
+  for (size_t I = 1; I < Heads.size(); ++I) {
+    if (Heads[I] == Heads[I - 1])
+      continue; // a blocker's cell: the ship stays
+    ++Moves;
+    const int DX = (Heads[I].X - Heads[I - 1].X + 10) % 10,
+              DY = (Heads[I].Y - Heads[I - 1].Y + 10) % 10;
+    EXPECT_EQ(DX, DY);
+    EXPECT_EQ((Heads[I].X - Heads[I].Y + 10) % 10, (Heads[0].X - Heads[0].Y + 10) % 10);
+  }
+  EXPECT_GT(Moves, 10);
+  EXPECT_EQ(Fleets.EnemyShip(1).FPos, (TPoint{-1, -1})); // the first ship never stood
+}
+
+// The limit is on the unsigned difference of two 32-bit readings, so the wrap of the tick
+// count neither ends a placement early nor lets it run for ever.
+TEST_F(TFleetsTest, TimeLimitSurvivesTheWrapOfTheTickCount) {
+  TBlockedBoard Blocked(Fleets.FEnemyBoard);
+  uint32_t Now = 0xFFFFFF00u;
+  int Reads = 0;
+  TClock::SetTickCount([&] {
+    ++Reads;
+    const uint32_t Reading = Now;
+    Now += 100;
+    return Reading;
+  });
+  EXPECT_FALSE(Fleets.PlaceEnemyFleet());
+  EXPECT_EQ(Reads, 17); // 1600 ms after the start is the first reading past 1500
+}
