@@ -136,12 +136,14 @@ TEST_F(TFleetsTest, PlacementWalksOneWrappedDiagonalUntilTheTimeLimit) {
   std::vector<TPoint> Heads;
   int Reads = 0;
   TClock::SetTickCount([&] {
-    if (Reads++ > 0)
+    // Until its first move the ship is off the board: the walk began on a blocker.
+    if (Reads++ > 0 && Fleets.EnemyShip(0).OnBoard())
       Heads.push_back(Fleets.EnemyShip(0).FPos);
     return Reads <= 40 ? 1000u : 2501u;
   });
   EXPECT_FALSE(Fleets.PlaceEnemyFleet());
   ASSERT_EQ(Reads, 41); // the start, then one reading after each of 40 failed attempts
+  ASSERT_GT(Heads.size(), 30u);
   int Moves = 0;
   for (size_t I = 1; I < Heads.size(); ++I) {
     if (Heads[I] == Heads[I - 1])

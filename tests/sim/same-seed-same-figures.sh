@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Two runs of the simulator with one seed must play the same games; timings may differ.
+set -euo pipefail
+sim=$1
+figures() { "$sim" --games 200 --seed 42 --player "$1" | grep -vE '_ms_|per_second'; }
+a=$(figures random); b=$(figures random)
+[ "$a" = "$b" ] || { echo "same seed, different games:"; diff <(echo "$a") <(echo "$b"); exit 1; }
+c=$("$sim" --games 200 --seed 43 | grep -vE '_ms_|per_second')
+[ "$a" != "$c" ] || { echo "another seed played the very same games"; exit 1; }
+echo "$a"
