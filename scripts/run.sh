@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the game and starts it.
+# Builds the game and starts it in its window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
-exec build/salvora-sim --games 1000 "$@"
+exec build/salvora "$@"

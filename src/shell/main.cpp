@@ -1,0 +1,71 @@
+// Сальвора: a naval battle against the computer.
+
+#include "TSalvoraMainWin.h"
+#include "TSettings.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QSocketNotifier>
+#include <cstdio>
+
+#if defined(Q_OS_UNIX)
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Without a display Qt would abort with a long message; say it in one line instead.
+bool DisplayMissing() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+  return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+#else
+  return false;
+#endif
+}
+
+#if defined(Q_OS_UNIX)
+int GTermPipe[2] = {-1, -1};
+
+// A session that ends asks the game to quit with SIGTERM: leave the event loop as a closed
+// window would, so that the settings are still written.
+void QuitOnTerm(QApplication& App) {
+  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, GTermPipe) != 0)
+    return;
+  auto* Notifier = new QSocketNotifier(GTermPipe[1], QSocketNotifier::Read, &App);
+  QObject::connect(Notifier, &QSocketNotifier::activated, &App, [] { QApplication::quit(); });
+  struct sigaction Action {};
+  Action.sa_handler = [](int) {
+    const char Byte = 1;
+    [[maybe_unused]] auto Written = ::write(GTermPipe[0], &Byte, 1);
+  };
+  sigemptyset(&Action.sa_mask);
+  Action.sa_flags = SA_RESTART;
+  ::sigaction(SIGTERM, &Action, nullptr);
+}
+#endif
+
+} // namespace
+
+int main(int Argc, char** Argv) {
+  if (DisplayMissing()) {
+    std::fprintf(stderr, "salvora: no display to open the game window on (DISPLAY is not set)\n");
+    return 1;
+  }
+  QApplication App(Argc, Argv);
+  QApplication::setApplicationName(QStringLiteral("salvora"));
+  QApplication::setApplicationDisplayName(TSettings::AppTitle());
+  // The layout is measured in the metrics of this family; Liberation Sans shares them.
+  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+#if defined(Q_OS_UNIX)
+  QuitOnTerm(App);
+#endif
+
+  TSalvoraMainWin Window(TSettings::SettingsFilePath(QCoreApplication::applicationFilePath()));
+  Window.show();
+  const int Result = App.exec();
+  Window.SaveSettings();
+  return Result;
+}

@@ -1,0 +1,65 @@
+#include "BoardPainter.h"
+
+#include "BoardGeometry.h"
+#include "TCanvas.h"
+#include "TShip.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+void DrawMissMark(QPainter& Painter, TPoint Pixel) {
+  // Two diagonals of 12 steps, each step two pixels wide; the end points stay unpainted, as
+  // a line to a point leaves that point.
+  for (int K = 0; K < 12; ++K) {
+    Painter.fillRect(Pixel.X + 10 + K, Pixel.Y + 10 + K, 2, 1, clGrid);
+    Painter.fillRect(Pixel.X + 10 + K, Pixel.Y + 22 - K, 2, 1, clGrid);
+  }
+}
+
+void PaintBoard(QPainter& Painter, const TBoardView& View, QSize Size, const QFont& Font,
+                const QColor& Text, const QColor& Face) {
+  if (View.Background)
+    Painter.drawPixmap(GridOrigin, GridOrigin, *View.Background);
+
+  Painter.setFont(Font);
+  Painter.setPen(Text);
+  const QFontMetrics Metrics(Font);
+  for (int I = 0; I < 10; ++I) {
+    const int P = GridOrigin + CellPixels * I;
+    Painter.fillRect(GridOrigin, P, Size.width() - GridOrigin, 1, clGrid);
+    Painter.fillRect(P, GridOrigin, 1, Size.height() - GridOrigin, clGrid);
+
+    const QString Column = QString::number(I + 1);
+    const QRect ColumnBox(P + (CellPixels - Metrics.horizontalAdvance(Column)) / 2, 2,
+                          Metrics.horizontalAdvance(Column), Metrics.height());
+    Painter.fillRect(ColumnBox, Face);
+    Painter.drawText(ColumnBox, Qt::AlignLeft | Qt::AlignTop, Column);
+
+    const QString Row =
+        QString::fromUtf8(RowLetters[I].data(), static_cast<int>(RowLetters[I].size()));
+    const QRect RowBox(2, P + (CellPixels - Metrics.height()) / 2, Metrics.horizontalAdvance(Row),
+                       Metrics.height());
+    Painter.fillRect(RowBox, Face);
+    Painter.drawText(RowBox, Qt::AlignLeft | Qt::AlignTop, Row);
+  }
+
+  if (!View.Board)
+    return;
+  TCanvas Canvas{Painter};
+  for (int X = 0; X < 10; ++X)
+    for (int Y = 0; Y < 10; ++Y) {
+      const TCell& Cell = (*View.Board)(X, Y);
+      if (Cell.State == csMiss) {
+        DrawMissMark(Painter, CellToPixel({X, Y}));
+      } else if (Cell.State == csShip) {
+        const TShip& Ship = *Cell.Ship;
+        if (View.Player) {
+          const bool Hidden = View.SetupMode && &Ship == View.SelectedShip && !View.BlinkOn;
+          if (Cell.IsHead && !Hidden)
+            Ship.Draw(Canvas);
+        } else if (Ship.FState == ssSunk || View.RevealEnemy) {
+          Ship.Draw(Canvas);
+        }
+      }
+    }
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QPixmap>
+
+// A picture of the game as the ships refer to it: pixels plus the mask of its transparent
+// colour.
+class TBitmap {
+public:
+  QPixmap FPixmap;
+};

@@ -1,0 +1,59 @@
+#include "TJvGIFAnimator.h"
+
+#include <QImageReader>
+#include <QPainter>
+#include <algorithm>
+
+TJvGIFAnimator::TJvGIFAnimator(QWidget* Parent, const QString& Gif) : QWidget(Parent) {
+  QImageReader Reader(Gif);
+  // Qt composes each frame over the previous one by the GIF's disposal methods.
+  for (QImage Frame; Reader.read(&Frame);) {
+    FFrames.push_back(Frame);
+    FDelays.push_back(Reader.nextImageDelay());
+  }
+  if (!FFrames.empty())
+    resize(FFrames.front().size());
+  FTimer.setSingleShot(true);
+  FTimer.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&FTimer, &QTimer::timeout, this, [this] { TimerTick(); });
+}
+
+int TJvGIFAnimator::DelayOf(int Frame) const {
+  return std::clamp(FDelays.empty() ? 0 : FDelays[Frame], 1, 10000);
+}
+
+void TJvGIFAnimator::Start(uint32_t Shot) {
+  if (FTimer.isActive())
+    return;
+  FShot = Shot;
+  // A picture that failed to load still takes a shot's time, so the game goes on.
+  FTimer.start(FrameCount() >= 2 ? DelayOf(FFrameIndex) : 13 * 150);
+}
+
+void TJvGIFAnimator::Stop() {
+  FTimer.stop();
+  FShot = 0;
+  FFrameIndex = 0;
+  update();
+}
+
+void TJvGIFAnimator::TimerTick() {
+  FFrameIndex = FFrameIndex + 1 < FrameCount() ? FFrameIndex + 1 : 0; // round to rest
+  repaint();
+  if (FFrameIndex != 0) {
+    FTimer.start(DelayOf(FFrameIndex));
+    return;
+  }
+  const uint32_t Shot = FShot;
+  FShot = 0;
+  if (FOnStop)
+    FOnStop(*this, Shot);
+  update();
+}
+
+void TJvGIFAnimator::paintEvent(QPaintEvent*) {
+  if (FFrames.empty())
+    return;
+  QPainter Canvas(this);
+  Canvas.drawImage(0, 0, FFrames[FFrameIndex]);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+// A cannon: the frames of its GIF played once per shot, 150 ms each, then back to rest on
+// frame 0, when OnStop is raised on the GUI thread with the shot it was started for. A start
+// while it runs changes nothing; Stop halts it and drops the pending stop.
+class TJvGIFAnimator : public QWidget {
+public:
+  using TStopEvent = std::function<void(TJvGIFAnimator& Sender, uint32_t Shot)>;
+
+  TJvGIFAnimator(QWidget* Parent, const QString& Gif);
+
+  void Start(uint32_t Shot);
+  void Stop();
+  bool Animating() const { return FTimer.isActive(); }
+  int FrameIndex() const { return FFrameIndex; }
+  int FrameCount() const { return static_cast<int>(FFrames.size()); }
+
+  TStopEvent FOnStop;
+
+protected:
+  void paintEvent(QPaintEvent* Event) override;
+
+private:
+  void TimerTick();
+  int DelayOf(int Frame) const;
+
+  std::vector<QImage> FFrames; // composed as the GIF's disposal methods say
+  std::vector<int> FDelays;
+  QTimer FTimer;
+  int FFrameIndex = 0;
+  uint32_t FShot = 0;
+};

@@ -1,0 +1,17 @@
+#include "TPaintBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TPaintBox::TPaintBox(QWidget* Parent, int Tag) : QWidget(Parent), FTag(Tag) {}
+
+void TPaintBox::paintEvent(QPaintEvent*) {
+  QPainter Canvas(this);
+  if (FOnPaint)
+    FOnPaint(*this, Canvas);
+}
+
+void TPaintBox::mousePressEvent(QMouseEvent* Event) {
+  if (FOnMouseDown)
+    FOnMouseDown(*this, Event->button(), Event->position().toPoint());
+}

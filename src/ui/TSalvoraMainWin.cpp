@@ -1,0 +1,430 @@
+#include "TSalvoraMainWin.h"
+
+#include "BoardGeometry.h"
+#include "BoardPainter.h"
+#include "TJvBmpAnimator.h"
+#include "TJvGIFAnimator.h"
+#include "TPaintBox.h"
+#include "TRandomSource.h"
+#include "TSettings.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+
+namespace {
+
+constexpr int FireFrames = 33;
+
+QString Text(const std::string& Utf8) {
+  return QString::fromStdString(Utf8);
+}
+
+QFont PixelFont(int Pixels, bool Bold = false, bool Underline = false) {
+  QFont Font(QStringLiteral("MS Sans Serif"));
+  Font.setPixelSize(Pixels);
+  Font.setBold(Bold);
+  Font.setUnderline(Underline);
+  return Font;
+}
+
+void SetTextColour(QWidget* Widget, const QColor& Colour) {
+  QPalette Palette = Widget->palette();
+  Palette.setColor(QPalette::WindowText, Colour);
+  Widget->setPalette(Palette);
+}
+
+QLabel* NewLabel(QWidget* Parent, QRect Geometry, const QString& Caption, const QFont& Font) {
+  auto* Label = new QLabel(Caption, Parent);
+  Label->setGeometry(Geometry);
+  Label->setFont(Font);
+  return Label;
+}
+
+// The counters: a sunken box of coloured digits on black.
+QLabel* NewCounter(QWidget* Parent, QRect Geometry, const QColor& Colour) {
+  auto* Counter = NewLabel(Parent, Geometry, QStringLiteral("0"), PixelFont(13, true));
+  Counter->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Counter->setAutoFillBackground(true);
+  QPalette Palette = Counter->palette();
+  Palette.setColor(QPalette::Window, Qt::black);
+  Palette.setColor(QPalette::WindowText, Colour);
+  Counter->setPalette(Palette);
+  return Counter;
+}
+
+// A board's panel: a sunken border around a 336 × 336 client area, which clips the fire
+// sprites that reach above the top row.
+QFrame* NewPanel(QWidget* Parent, int Left, QWidget*& Client) {
+  auto* Panel = new QFrame(Parent);
+  Panel->setGeometry(Left, 44, 340, 340);
+  Panel->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+  Client = new QWidget(Panel);
+  Client->setGeometry(2, 2, BoardPixels, BoardPixels);
+  Client->setAutoFillBackground(true); // the label strips show the panel's face
+  return Panel;
+}
+
+QPushButton* NewButton(QWidget* Parent, QRect Geometry, const QString& Caption, const QIcon& Glyph,
+                       QSize GlyphSize) {
+  auto* Button = new QPushButton(Glyph, Caption, Parent);
+  Button->setGeometry(Geometry);
+  Button->setIconSize(GlyphSize);
+  return Button;
+}
+
+TMouseButton GameButton(Qt::MouseButton Button) {
+  switch (Button) {
+  case Qt::LeftButton:
+    return TMouseButton::mbLeft;
+  case Qt::RightButton:
+    return TMouseButton::mbRight;
+  default:
+    return TMouseButton::mbMiddle;
+  }
+}
+
+} // namespace
+
+TSalvoraMainWin::TSalvoraMainWin(const QString& SettingsPath)
+    : FGame(*this, FPictures.ShipImages()), FSettingsPath(SettingsPath) {
+  CreateComponents();
+  TSettings Settings;
+  Settings.LoadSettings(FSettingsPath);
+  FAnimation = Settings.FAnimation;
+  FSound = Settings.FSound;
+}
+
+TSalvoraMainWin::~TSalvoraMainWin() {
+  tmSetup.stop();
+  FFireTimer.stop();
+  if (FHourglass)
+    QApplication::restoreOverrideCursor();
+}
+
+void TSalvoraMainWin::CreateComponents() {
+  setWindowTitle(QStringLiteral("Сальвора"));
+  setWindowIcon(FPictures.FIcon);
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  setFixedSize(682, 490);
+  FFont = PixelFont(11);
+  setFont(FFont);
+
+  Image1 = new QLabel(this);
+  Image1->setGeometry(0, 0, 681, 44);
+  Image1->setPixmap(FPictures.FHeader);
+  Image2 = new QLabel(this);
+  Image2->setGeometry(0, 384, 681, 87);
+  Image2->setPixmap(FPictures.FFooter);
+
+  MyCannon = new TJvGIFAnimator(this, FPictures.FMyCannon);
+  MyCannon->setGeometry(3, 383, 110, 87);
+  MyCannon->FOnStop = [this](TJvGIFAnimator&, uint32_t Shot) { FGame.MyCannonStop(Shot); };
+  EnemyCannon = new TJvGIFAnimator(this, FPictures.FEnemyCannon);
+  EnemyCannon->setGeometry(569, 383, 110, 87);
+  EnemyCannon->FOnStop = [this](TJvGIFAnimator&, uint32_t Shot) { FGame.EnemyCannonStop(Shot); };
+
+  const QFont Bold13 = PixelFont(13, true);
+  NewLabel(this, {131, 409, 86, 16}, QStringLiteral("Выстрелов:"), Bold13);
+  NewLabel(this, {131, 429, 89, 16}, QStringLiteral("Убито моих:"), Bold13);
+  NewLabel(this, {426, 409, 86, 16}, QStringLiteral("Выстрелов:"), Bold13);
+  NewLabel(this, {426, 429, 89, 16}, QStringLiteral("Убито моих:"), Bold13);
+  lblAbout =
+      NewLabel(this, {604, 10, 68, 13}, QStringLiteral("О программе"), PixelFont(11, false, true));
+  SetTextColour(lblAbout, QColor(128, 0, 0));
+  lblAbout->setCursor(Qt::PointingHandCursor);
+
+  pnlLeft = NewPanel(this, 0, pnlLeftClient);
+  pbLeft = new TPaintBox(pnlLeftClient, 0);
+  pnlRight = NewPanel(this, 342, pnlRightClient);
+  pbRight = new TPaintBox(pnlRightClient, 1);
+  for (TPaintBox* Box : {pbLeft, pbRight}) {
+    Box->setGeometry(0, 0, BoardPixels, BoardPixels);
+    Box->FOnPaint = [this](TPaintBox& Sender, QPainter& Canvas) { pbLeftPaint(Sender, Canvas); };
+  }
+  pbLeft->FOnMouseDown = [this](TPaintBox&, Qt::MouseButton Button, QPoint Pixel) {
+    pbLeftMouseDown(Button, Pixel);
+  };
+  pbRight->FOnMouseDown = [this](TPaintBox&, Qt::MouseButton Button, QPoint Pixel) {
+    pbRightMouseDown(Button, Pixel);
+  };
+  // The aiming cursor is chosen on every move over the computer's board, sprites included.
+  for (QWidget* Watched :
+       {static_cast<QWidget*>(pnlRight), pnlRightClient, static_cast<QWidget*>(pbRight)}) {
+    Watched->setMouseTracking(true);
+    Watched->installEventFilter(this);
+  }
+
+  btnNew =
+      NewButton(this, {9, 8, 96, 27}, QStringLiteral("Новая игра"), FPictures.FNewGlyph, {20, 21});
+  btnStart = NewButton(this, {110, 8, 96, 27}, QStringLiteral("Начать бой"), FPictures.FStartGlyph,
+                       {21, 21});
+  QObject::connect(btnNew, &QPushButton::clicked, this, [this] { btnNewClick(); });
+  QObject::connect(btnStart, &QPushButton::clicked, this, [this] { btnStartClick(); });
+
+  stShotsMy = NewCounter(this, {223, 408, 32, 18}, QColor(255, 255, 0));
+  stKilledMy = NewCounter(this, {223, 429, 32, 18}, QColor(0, 255, 255));
+
+  StatusBar = new QWidget(this);
+  StatusBar->setGeometry(0, 471, 682, 19);
+  for (auto& Panel : StatusPanels) {
+    Panel = new QLabel(StatusBar);
+    Panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel->setIndent(2);
+  }
+  StatusBarResize();
+
+  stShotsEnemy = NewCounter(this, {520, 408, 32, 18}, QColor(255, 255, 0));
+  stKilledEnemy = NewCounter(this, {520, 429, 32, 18}, QColor(0, 255, 255));
+
+  pnlResult = NewLabel(this, {263, 408, 156, 41}, QString(), PixelFont(16, true));
+  pnlResult->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  pnlResult->setAlignment(Qt::AlignCenter);
+  SetTextColour(pnlResult, QColor(0, 128, 0));
+  pnlResult->hide();
+
+  btnOptions = NewButton(this, {222, 8, 96, 27}, QStringLiteral("Настройки "),
+                         FPictures.FOptionsGlyph, {16, 16});
+
+  tmSetup.setInterval(500);
+  QObject::connect(&tmSetup, &QTimer::timeout, this, [this] { tmSetupTimer(); });
+  FFireTimer.setInterval(100);
+  QObject::connect(&FFireTimer, &QTimer::timeout, this, [this] {
+    for (TSide Side : {TSide::sdMy, TSide::sdEnemy})
+      for (TJvBmpAnimator* Fire : Fires(Side))
+        Fire->Step();
+  });
+
+  if (const QScreen* Screen = QGuiApplication::primaryScreen())
+    move(Screen->availableGeometry().center() - rect().center());
+}
+
+bool TSalvoraMainWin::SaveSettings() {
+  TSettings Settings;
+  Settings.FAnimation = FAnimation;
+  Settings.FSound = FSound;
+  if (Settings.SaveSettings(FSettingsPath))
+    return true;
+  QMessageBox::critical(nullptr, TSettings::AppTitle(), TSettings::WriteErrorText(FSettingsPath));
+  return false;
+}
+
+void TSalvoraMainWin::showEvent(QShowEvent* Event) {
+  QWidget::showEvent(Event);
+  if (!FShown) {
+    FShown = true;
+    FGame.FormShow();
+  }
+}
+
+// Handlers
+
+void TSalvoraMainWin::btnNewClick() {
+  FGame.NewGame();
+}
+
+void TSalvoraMainWin::btnStartClick() {
+  FGame.StartBattle();
+}
+
+void TSalvoraMainWin::pbLeftPaint(TPaintBox& Sender, QPainter& Canvas) {
+  TBoardView View;
+  View.Player = Sender.FTag == 0;
+  View.Board = View.Player ? &FGame.FMyBoard : &FGame.FEnemyBoard;
+  View.Background = View.Player ? &FPictures.FMyBackground : &FPictures.FEnemyBackground;
+  View.SetupMode = FGame.FSetupMode;
+  View.SelectedShip = FGame.FSelectedShip;
+  View.BlinkOn = FGame.FBlinkOn;
+  View.RevealEnemy = FGame.FRevealEnemy;
+  const QPalette& Colours = Sender.palette();
+  PaintBoard(Canvas, View, Sender.size(), FFont, Colours.color(QPalette::WindowText),
+             Colours.color(QPalette::Window));
+}
+
+void TSalvoraMainWin::pbLeftMouseDown(Qt::MouseButton Button, QPoint Pixel) {
+  FGame.SetupPress(GameButton(Button), {Pixel.x(), Pixel.y()});
+}
+
+void TSalvoraMainWin::pbRightMouseDown(Qt::MouseButton, QPoint Pixel) {
+  FGame.EnemyBoardPress({Pixel.x(), Pixel.y()});
+  RightPanelWndProc();
+}
+
+// A sprite would swallow presses on what lies beneath it, the lower part of the cell above
+// the burning one among them: hand them to the board.
+void TSalvoraMainWin::FireMouseDown(TJvBmpAnimator& Sender, Qt::MouseButton Button, QPoint Pixel) {
+  const QPoint OnBoard = Sender.pos() + Pixel;
+  if (Sender.parentWidget() == pnlRightClient)
+    pbRightMouseDown(Button, OnBoard);
+  else
+    pbLeftMouseDown(Button, OnBoard);
+}
+
+void TSalvoraMainWin::tmSetupTimer() {
+  FGame.SetupTimerTick();
+}
+
+void TSalvoraMainWin::RightPanelWndProc() {
+  if (!FGame.CanAim()) {
+    pnlRight->unsetCursor();
+    return;
+  }
+  const QPoint Pixel = pnlRightClient->mapFromGlobal(QCursor::pos());
+  const bool Aim = FGame.IsValidTarget(PixelToCell({Pixel.x(), Pixel.y()}));
+  pnlRight->setCursor(Aim ? FPictures.FTargetCursor : QCursor(Qt::ArrowCursor));
+}
+
+bool TSalvoraMainWin::eventFilter(QObject* Watched, QEvent* Event) {
+  switch (Event->type()) {
+  case QEvent::MouseMove:
+  case QEvent::Enter:
+  case QEvent::HoverMove:
+    RightPanelWndProc();
+    break;
+  default:
+    break;
+  }
+  return QWidget::eventFilter(Watched, Event);
+}
+
+void TSalvoraMainWin::StatusBarResize() {
+  const int Half = StatusBar->width() / 2;
+  StatusPanels[0]->setGeometry(0, 0, Half, StatusBar->height());
+  StatusPanels[1]->setGeometry(Half, 0, StatusBar->width() - Half, StatusBar->height());
+}
+
+std::vector<TJvBmpAnimator*> TSalvoraMainWin::Fires(TSide Side) const {
+  std::vector<TJvBmpAnimator*> List;
+  for (QObject* Child : PanelClient(Side)->children())
+    if (auto* Fire = dynamic_cast<TJvBmpAnimator*>(Child))
+      List.push_back(Fire);
+  return List;
+}
+
+void TSalvoraMainWin::UpdateFires(TSide Side) {
+  QWidget* Panel = PanelClient(Side);
+  Panel->setUpdatesEnabled(false);
+  const auto List = Fires(Side);
+  if (FAnimation)
+    Randomize();
+  for (auto It = List.rbegin(); It != List.rend(); ++It) {
+    if (FAnimation) {
+      (*It)->SetActive(true);
+      (*It)->SetCurrent(static_cast<int>(Random(static_cast<uint32_t>((*It)->FNumFrames))));
+    } else {
+      (*It)->SetActive(false);
+      (*It)->SetPosition(0);
+    }
+  }
+  Panel->setUpdatesEnabled(true);
+  Panel->repaint();
+  if (FAnimation && !List.empty())
+    FFireTimer.start();
+}
+
+// TGameScreen
+
+void TSalvoraMainWin::RepaintWindow() {
+  repaint();
+}
+
+void TSalvoraMainWin::RepaintBoard(TSide Side) {
+  (Side == TSide::sdMy ? pbLeft : pbRight)->repaint();
+}
+
+void TSalvoraMainWin::SetStatusText(int Panel, const std::string& Caption) {
+  StatusPanels[Panel]->setText(Text(Caption));
+}
+
+void TSalvoraMainWin::SetCounterText(TCounter Counter, const std::string& Caption) {
+  QLabel* const Counters[] = {stShotsMy, stKilledMy, stShotsEnemy, stKilledEnemy};
+  Counters[static_cast<int>(Counter)]->setText(Text(Caption));
+}
+
+void TSalvoraMainWin::SetResultCaption(const std::string& Caption) {
+  pnlResult->setText(Text(Caption));
+}
+
+void TSalvoraMainWin::SetResultColour(uint32_t Rgb) {
+  SetTextColour(pnlResult, QColor::fromRgb(Rgb));
+}
+
+void TSalvoraMainWin::SetResultVisible(bool Visible) {
+  pnlResult->setVisible(Visible);
+}
+
+void TSalvoraMainWin::SetStartEnabled(bool Enabled) {
+  btnStart->setEnabled(Enabled);
+}
+
+void TSalvoraMainWin::SetSetupTimer(bool Enabled) {
+  if (Enabled)
+    tmSetup.start();
+  else
+    tmSetup.stop();
+}
+
+void TSalvoraMainWin::SetHourglass(bool On) {
+  if (On == FHourglass)
+    return;
+  FHourglass = On;
+  if (On)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
+
+void TSalvoraMainWin::AddFire(TSide Side, TPoint Cell) {
+  auto* Fire = new TJvBmpAnimator(PanelClient(Side), FPictures.FFire, FireFrames);
+  Fire->FOnMouseDown = [this](TJvBmpAnimator& Sender, Qt::MouseButton Button, QPoint Pixel) {
+    FireMouseDown(Sender, Button, Pixel);
+  };
+  const TPoint At = CellToPixel(Cell);
+  Fire->move(At.X, At.Y - TJvBmpAnimator::FrameHeight + CellPixels);
+  if (Side == TSide::sdEnemy)
+    Fire->installEventFilter(this);
+  Fire->show();
+  Fire->raise();
+  Fire->SetActive(FAnimation);
+  if (FAnimation)
+    FFireTimer.start();
+}
+
+void TSalvoraMainWin::RemoveFires(TSide Side) {
+  QWidget* Panel = PanelClient(Side);
+  Panel->setUpdatesEnabled(false);
+  auto List = Fires(Side);
+  for (auto It = List.rbegin(); It != List.rend(); ++It)
+    delete *It;
+  Panel->setUpdatesEnabled(true);
+  Panel->repaint();
+  if (Fires(TSide::sdMy).empty() && Fires(TSide::sdEnemy).empty())
+    FFireTimer.stop();
+}
+
+void TSalvoraMainWin::StartCannon(TCannon Cannon, uint32_t Shot) {
+  (Cannon == TCannon::cnMy ? MyCannon : EnemyCannon)->Start(Shot);
+}
+
+void TSalvoraMainWin::StopCannon(TCannon Cannon) {
+  (Cannon == TCannon::cnMy ? MyCannon : EnemyCannon)->Stop();
+}
+
+void TSalvoraMainWin::PlaySnd(TSoundId Sound, bool Wait) {
+  if (FSound && FOnSound)
+    FOnSound(Sound, Wait);
+}
+
+void TSalvoraMainWin::ShowTouchingShips(const std::string& Message) {
+  QMessageBox::critical(this, TSettings::AppTitle(), Text(Message));
+}
+
+void TSalvoraMainWin::UpdateAimCursor() {
+  RightPanelWndProc();
+}

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "TBattleController.h"
+#include "TGameScreen.h"
+#include "TPictures.h"
+
+#include <QFont>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class TJvBmpAnimator;
+class TJvGIFAnimator;
+class TPaintBox;
+
+// The game's one window. It lays out the boards, buttons, counters and cannons, maps every
+// press, tick and animation end onto the battle controller, and carries out what the
+// controller asks of the screen.
+class TSalvoraMainWin : public QWidget, public TGameScreen {
+public:
+  using TSoundEvent = std::function<void(TSoundId Sound, bool Wait)>;
+
+  explicit TSalvoraMainWin(const QString& SettingsPath);
+  ~TSalvoraMainWin() override;
+
+  // Writes the settings file; false (after an error box) when it could not be written.
+  bool SaveSettings();
+
+  // The sound of the cues; silent until one is set.
+  TSoundEvent FOnSound;
+
+  // Components, named as the game names them.
+  QLabel* Image1 = nullptr;
+  QLabel* Image2 = nullptr;
+  TJvGIFAnimator* MyCannon = nullptr;
+  TJvGIFAnimator* EnemyCannon = nullptr;
+  QLabel* lblAbout = nullptr;
+  QFrame* pnlLeft = nullptr;
+  QWidget* pnlLeftClient = nullptr;
+  TPaintBox* pbLeft = nullptr;
+  QFrame* pnlRight = nullptr;
+  QWidget* pnlRightClient = nullptr;
+  TPaintBox* pbRight = nullptr;
+  QPushButton* btnNew = nullptr;
+  QPushButton* btnStart = nullptr;
+  QPushButton* btnOptions = nullptr;
+  QLabel* stShotsMy = nullptr;
+  QLabel* stKilledMy = nullptr;
+  QLabel* stShotsEnemy = nullptr;
+  QLabel* stKilledEnemy = nullptr;
+  QWidget* StatusBar = nullptr;
+  std::array<QLabel*, 2> StatusPanels{};
+  QLabel* pnlResult = nullptr;
+  QTimer tmSetup;
+  QTimer FFireTimer;
+
+  TPictures FPictures;
+  TBattleController FGame;
+  bool FAnimation = true;
+  bool FSound = true;
+  QString FSettingsPath;
+
+  // TGameScreen
+  void RepaintWindow() override;
+  void RepaintBoard(TSide Side) override;
+  void SetStatusText(int Panel, const std::string& Text) override;
+  void SetCounterText(TCounter Counter, const std::string& Text) override;
+  void SetResultCaption(const std::string& Text) override;
+  void SetResultColour(uint32_t Rgb) override;
+  void SetResultVisible(bool Visible) override;
+  void SetStartEnabled(bool Enabled) override;
+  void SetSetupTimer(bool Enabled) override;
+  void SetHourglass(bool On) override;
+  void AddFire(TSide Side, TPoint Cell) override;
+  void RemoveFires(TSide Side) override;
+  void StartCannon(TCannon Cannon, uint32_t Shot) override;
+  void StopCannon(TCannon Cannon) override;
+  void PlaySnd(TSoundId Sound, bool Wait) override;
+  void ShowTouchingShips(const std::string& Text) override;
+  void UpdateAimCursor() override;
+
+  // Handlers
+  void btnNewClick();
+  void btnStartClick();
+  void pbLeftPaint(TPaintBox& Sender, QPainter& Canvas);
+  void pbLeftMouseDown(Qt::MouseButton Button, QPoint Pixel);
+  void pbRightMouseDown(Qt::MouseButton Button, QPoint Pixel);
+  void FireMouseDown(TJvBmpAnimator& Sender, Qt::MouseButton Button, QPoint Pixel);
+  void tmSetupTimer();
+  void RightPanelWndProc();
+  void StatusBarResize();
+  void UpdateFires(TSide Side);
+  std::vector<TJvBmpAnimator*> Fires(TSide Side) const;
+
+protected:
+  void showEvent(QShowEvent* Event) override;
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+private:
+  QWidget* PanelClient(TSide Side) const {
+    return Side == TSide::sdMy ? pnlLeftClient : pnlRightClient;
+  }
+  void CreateComponents();
+
+  QFont FFont;
+  bool FShown = false;
+  bool FHourglass = false;
+};
