@@ -37,6 +37,16 @@ void TJvGIFAnimator::Stop() {
   update();
 }
 
+void TJvGIFAnimator::FastForward() {
+  // Up to the stop of this pass: a stop handler may already start the next one.
+  do {
+    if (!FTimer.isActive())
+      return;
+    FTimer.stop();
+    TimerTick();
+  } while (FFrameIndex != 0);
+}
+
 void TJvGIFAnimator::TimerTick() {
   FFrameIndex = FFrameIndex + 1 < FrameCount() ? FFrameIndex + 1 : 0; // round to rest
   repaint();

@@ -17,6 +17,9 @@ public:
 
   void Start(uint32_t Shot);
   void Stop();
+  // Plays the rest of a running pass at once, stop included; for programs that drive the
+  // window, never called by the game itself.
+  void FastForward();
   bool Animating() const { return FTimer.isActive(); }
   int FrameIndex() const { return FFrameIndex; }
   int FrameCount() const { return static_cast<int>(FFrames.size()); }
