@@ -6,7 +6,9 @@
 #include "TSalvoraMainWin.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -212,4 +214,32 @@ TEST_F(TMainWinTest, NewGameHaltsAFlyingCannon) {
   QTest::qWait(2200);
   EXPECT_EQ(Game.FMyShots, 0);
   EXPECT_EQ(Game.FEnemyBoard(2, 2).State, csEmpty);
+}
+
+// A settings file that cannot be written is reported in an error box naming it, and the
+// game goes on closing; one that can be written keeps both settings.
+TEST_F(TMainWinTest, SettingsAreWrittenAtExitOrTheFailureIsShown) {
+  Window.FSound = false;
+  ASSERT_TRUE(Window.SaveSettings());
+  QFile Written(Window.FSettingsPath);
+  ASSERT_TRUE(Written.open(QIODevice::ReadOnly));
+  const QByteArray Text = Written.readAll();
+  EXPECT_TRUE(Text.contains("Animation=1"));
+  EXPECT_TRUE(Text.contains("Sound=0"));
+
+  QFile Blocker(QDir(Folder.path()).filePath(QStringLiteral("not-a-folder")));
+  ASSERT_TRUE(Blocker.open(QIODevice::WriteOnly));
+  Blocker.close();
+  Window.FSettingsPath = Blocker.fileName() + QStringLiteral("/salvora.ini");
+  QString Shown;
+  QTimer::singleShot(100, [&] {
+    for (QWidget* Top : QApplication::topLevelWidgets())
+      if (auto* Box = qobject_cast<QMessageBox*>(Top)) {
+        Shown = Box->windowTitle() + QStringLiteral("|") + Box->text();
+        Box->close();
+      }
+  });
+  EXPECT_FALSE(Window.SaveSettings());
+  EXPECT_EQ(Shown, QStringLiteral("Сальвора|Unable to write to ") + Window.FSettingsPath +
+                       QStringLiteral("."));
 }
