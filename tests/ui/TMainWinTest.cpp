@@ -243,3 +243,27 @@ TEST_F(TMainWinTest, SettingsAreWrittenAtExitOrTheFailureIsShown) {
   EXPECT_EQ(Shown, QStringLiteral("Сальвора|Unable to write to ") + Window.FSettingsPath +
                        QStringLiteral("."));
 }
+
+// While the player may shoot, the right board aims over cells that may be shot at and shows
+// the arrow elsewhere; in set-up and while a shot is in flight it keeps the ordinary cursor.
+TEST_F(TMainWinTest, AimingCursorFollowsTheCellsThatMayBeShotAt) {
+  auto Over = [&](TPoint Cell) {
+    QCursor::setPos(Window.pnlRightClient->mapToGlobal(Centre(Cell)));
+    Window.RightPanelWndProc();
+  };
+  Over({2, 2});
+  EXPECT_FALSE(Window.pnlRight->testAttribute(Qt::WA_SetCursor)); // set-up
+  StartBattleWithKnownFleet();
+  Game.FEnemyBoard(7, 7).State = csMiss;
+  Over({2, 2});
+  ASSERT_TRUE(Window.pnlRight->testAttribute(Qt::WA_SetCursor));
+  EXPECT_EQ(Window.pnlRight->cursor().shape(), Qt::BitmapCursor);
+  EXPECT_EQ(Window.pnlRight->cursor().hotSpot(), QPoint(15, 15));
+  Over({7, 7});
+  EXPECT_EQ(Window.pnlRight->cursor().shape(), Qt::ArrowCursor);
+  Over({0, 0}); // an unhit deck may be shot at
+  EXPECT_EQ(Window.pnlRight->cursor().shape(), Qt::BitmapCursor);
+  QTest::mouseClick(Window.pbRight, Qt::LeftButton, {}, Centre({2, 2}));
+  Over({3, 3});
+  EXPECT_FALSE(Window.pnlRight->testAttribute(Qt::WA_SetCursor)); // a shot in flight
+}
