@@ -1,0 +1,108 @@
+// Drives the sound player for the test against a real sound server (SoundServerTest.sh):
+//   SoundProbe tones FOLDER            writes a short cue (MyShot.wav, 0.5 s) and a long one
+//                                      (YouLost.wav, 4 s) into FOLDER
+//   SoundProbe play FOLDER SOUND WAIT  plays the short cue with FSound = SOUND, waiting or not,
+//                                      keeps the program alive 3 s, prints how long PlaySnd took,
+//                                      how often a 50 ms timer fired meanwhile and how many key
+//                                      presses, posted before and during the call, arrived
+//   SoundProbe cut FOLDER              starts the long cue, cuts it with the short one (waiting),
+//                                      and keeps the program alive long enough to hear the long one
+//   SoundProbe level RAWFILE           prints how many seconds of a 16-bit mono 22050 Hz recording
+//                                      are louder than faint noise
+#include "TSoundPlayer.h"
+#include "TestWave.h"
+
+#include <QAudioDevice>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMediaDevices>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Counts the key presses that reach it.
+class TKeyCounter : public QObject {
+public:
+  int FKeys{0};
+
+protected:
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::KeyPress)
+      ++FKeys;
+    return QObject::event(event);
+  }
+};
+
+void PostKey(QObject* target) {
+  QCoreApplication::postEvent(target,
+                              new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
+}
+
+int Linger(int ms) {
+  QTimer::singleShot(ms, qApp, &QCoreApplication::quit);
+  return QCoreApplication::exec();
+}
+
+int Level(const QString& fileName) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly))
+    return 2;
+  const QByteArray raw = file.readAll();
+  qsizetype loud = 0;
+  for (qsizetype i = 0; i + 1 < raw.size(); i += 2)
+    if (std::abs(qFromLittleEndian<qint16>(raw.constData() + i)) > 300)
+      ++loud;
+  std::printf("loud %.3f s of %.3f s\n", double(loud) / 22050, double(raw.size() / 2) / 22050);
+  return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  const QStringList args = app.arguments();
+  if (args.size() == 3 && args[1] == "level")
+    return Level(args[2]);
+  if (args.size() == 3 && args[1] == "tones")
+    return TestWave::Write(args[2] + "/MyShot.wav", TestWave::Tone(0.5)) &&
+                   TestWave::Write(args[2] + "/YouLost.wav", TestWave::Tone(4.0, 330.0))
+               ? 0
+               : 2;
+  if (args.size() < 3)
+    return 2;
+  std::printf("device %s\n", QMediaDevices::defaultAudioOutput().isNull() ? "none" : "present");
+  TSoundPlayer player(args[2] + "/");
+  QElapsedTimer clock;
+  if (args.size() == 5 && args[1] == "play") {
+    player.FSound = args[3] == "1";
+    TKeyCounter keys;
+    int ticks = 0;
+    QTimer fire;
+    QObject::connect(&fire, &QTimer::timeout, [&] {
+      ++ticks;
+      if (ticks == 2)
+        PostKey(&keys);
+    });
+    fire.start(50);
+    PostKey(&keys);
+    clock.start();
+    player.PlaySnd(sndMyShot, args[4] == "1");
+    std::printf("returned after %lld ms\n", clock.elapsed());
+    std::printf("ticks %d\n", ticks);
+    QCoreApplication::processEvents();
+    std::printf("keys %d\n", keys.FKeys);
+    return Linger(3000);
+  }
+  if (args.size() == 3 && args[1] == "cut") {
+    player.PlaySnd(sndYouLost, false);
+    clock.start();
+    player.PlaySnd(sndMyShot, true);
+    std::printf("returned after %lld ms\n", clock.elapsed());
+    return Linger(4500);
+  }
+  return 2;
+}

@@ -1,0 +1,101 @@
+#include "TSoundPlayer.h"
+
+#include "TestWave.h"
+
+#include <QAudioDevice>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr TSoundId AllCues[] = {sndMyShot, sndEnemyShot, sndSplash, sndEnemyFire,
+                                sndMyFire, sndYouWin,    sndYouLost};
+
+TEST(TSoundPlayerFolder, IsSoundsBesideTheExecutable) {
+  EXPECT_EQ(TSoundPlayer::SoundFolderIn("/opt/sea"), "/opt/sea/Sounds/");
+  EXPECT_EQ(TSoundPlayer::SoundFolderIn("/opt/sea/"), "/opt/sea/Sounds/");
+  EXPECT_EQ(TSoundPlayer::SoundFolder(), QCoreApplication::applicationDirPath() + "/Sounds/");
+}
+
+// The build writes the cues the game plays; a name that differs from the file would be silent.
+TEST(TSoundPlayerFolder, EveryCueHasItsFileInTheBuiltSounds) {
+  QStringList names;
+  for (TSoundId id : AllCues) {
+    const QString name = TSoundPlayer::CueFileName(id);
+    EXPECT_TRUE(QFileInfo(QStringLiteral(SALVORA_SOUND_DIR "/") + name).isFile())
+        << name.toStdString();
+    names << name;
+  }
+  EXPECT_EQ(names.removeDuplicates(), 0);
+  EXPECT_EQ(TSoundPlayer::CueFileName(TSoundId(7)), QString());
+}
+
+class TSoundPlayerTest : public testing::Test {
+protected:
+  QTemporaryDir FDir{};
+  QString FFolder{FDir.path() + "/Sounds/"};
+
+  void SetUp() override {
+    // The test runs without a sound server: every cue here must be silent and quick.
+    ASSERT_TRUE(QMediaDevices::defaultAudioOutput().isNull()) << "a sound server is reachable";
+    ASSERT_TRUE(QDir().mkpath(FFolder));
+  }
+
+  void Put(TSoundId id, const QByteArray& bytes) {
+    ASSERT_TRUE(TestWave::Write(FFolder + TSoundPlayer::CueFileName(id), bytes));
+  }
+
+  // Milliseconds that PlaySnd took.
+  static qint64 Timed(TSoundPlayer& player, TSoundId id, bool wait) {
+    QElapsedTimer clock;
+    clock.start();
+    player.PlaySnd(id, wait);
+    return clock.elapsed();
+  }
+};
+
+// With sound off no file is even read, waiting or not; with sound on the same call reads it.
+TEST_F(TSoundPlayerTest, SoundOffReadsNothingAndWaitsForNothing) {
+  for (TSoundId id : AllCues)
+    Put(id, TestWave::Tone(3.0));
+  TSoundPlayer player(FFolder);
+  player.FSound = false;
+  for (TSoundId id : AllCues) {
+    EXPECT_LT(Timed(player, id, true), 1000);
+    EXPECT_LT(Timed(player, id, false), 1000);
+    EXPECT_FALSE(player.IsCached(id));
+  }
+  player.FSound = true;
+  player.PlaySnd(sndSplash, false);
+  EXPECT_TRUE(player.IsCached(sndSplash));
+}
+
+// Missing, broken and unplayable files and a missing output device are silent, and a cue that
+// would wait returns at once instead of hanging.
+TEST_F(TSoundPlayerTest, SilentCuesReturnAtOnce) {
+  Put(sndMyShot, TestWave::Tone(3.0)); // playable, but there is no device
+  Put(sndEnemyShot, {});
+  Put(sndSplash, QByteArray(5000, '\x3c'));
+  Put(sndEnemyFire, TestWave::FloatTone(3.0));
+  ASSERT_TRUE(QDir(FFolder).mkdir(TSoundPlayer::CueFileName(sndMyFire)));
+  // sndYouWin and sndYouLost have no file.
+  TSoundPlayer player(FFolder);
+  for (TSoundId id : AllCues) {
+    EXPECT_LT(Timed(player, id, true), 1000) << int(id);
+    EXPECT_FALSE(player.IsSounding()) << int(id);
+  }
+  EXPECT_TRUE(player.IsCached(sndMyShot));
+  EXPECT_FALSE(player.IsCached(sndEnemyFire));
+  EXPECT_LT(Timed(player, TSoundId(200), true), 1000);
+
+  TSoundPlayer nowhere(FDir.path() + "/NoSuchFolder/");
+  for (TSoundId id : AllCues)
+    EXPECT_LT(Timed(nowhere, id, true), 1000) << int(id);
+}
+
+} // namespace
