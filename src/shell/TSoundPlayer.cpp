@@ -74,7 +74,8 @@ void TSoundPlayer::Release() {
 
 bool TSoundPlayer::Start(const TCueWave& wave) {
   Release();
-  // With no output device the multimedia back end would report the cue as playing forever.
+  // Without an output device (or sound server) there is nothing to play to; asking the back end
+  // anyway can leave a cue that reports playing forever.
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
   if (device.isNull())
     return false;
