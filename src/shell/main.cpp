@@ -2,6 +2,7 @@
 
 #include "TSalvoraMainWin.h"
 #include "TSettings.h"
+#include "TSoundPlayer.h"
 
 #include <QApplication>
 #include <QFont>
@@ -63,7 +64,9 @@ int main(int Argc, char** Argv) {
   QuitOnTerm(App);
 #endif
 
+  TSoundPlayer Sounds(TSoundPlayer::SoundFolder());
   TSalvoraMainWin Window(TSettings::SettingsFilePath(QCoreApplication::applicationFilePath()));
+  Window.FOnSound = [&Sounds](TSoundId Sound, bool Wait) { Sounds.PlaySnd(Sound, Wait); };
   Window.show();
   const int Result = App.exec();
   Window.SaveSettings();

@@ -2,8 +2,10 @@
 
 #include "BoardGeometry.h"
 #include "BoardPainter.h"
+#include "TAboutDlg.h"
 #include "TJvBmpAnimator.h"
 #include "TJvGIFAnimator.h"
+#include "TOptionsDialog.h"
 #include "TPaintBox.h"
 #include "TRandomSource.h"
 #include "TSettings.h"
@@ -13,6 +15,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
@@ -139,6 +142,7 @@ void TSalvoraMainWin::CreateComponents() {
       NewLabel(this, {604, 10, 68, 13}, QStringLiteral("О программе"), PixelFont(11, false, true));
   SetTextColour(lblAbout, QColor(128, 0, 0));
   lblAbout->setCursor(Qt::PointingHandCursor);
+  lblAbout->installEventFilter(this);
 
   pnlLeft = NewPanel(this, 0, pnlLeftClient);
   pbLeft = new TPaintBox(pnlLeftClient, 0);
@@ -191,6 +195,7 @@ void TSalvoraMainWin::CreateComponents() {
 
   btnOptions = NewButton(this, {222, 8, 96, 27}, QStringLiteral("Настройки "),
                          FPictures.FOptionsGlyph, {16, 16});
+  QObject::connect(btnOptions, &QPushButton::clicked, this, [this] { btnOptionsClick(); });
 
   tmSetup.setInterval(500);
   QObject::connect(&tmSetup, &QTimer::timeout, this, [this] { tmSetupTimer(); });
@@ -231,6 +236,19 @@ void TSalvoraMainWin::btnNewClick() {
 
 void TSalvoraMainWin::btnStartClick() {
   FGame.StartBattle();
+}
+
+// Only a change of the animation touches the fires; the sound setting is read at every cue.
+void TSalvoraMainWin::btnOptionsClick() {
+  const bool Animation = FAnimation;
+  if (TOptionsDialog::ShowOptions(FAnimation, FSound, this) && FAnimation != Animation) {
+    UpdateFires(TSide::sdMy);
+    UpdateFires(TSide::sdEnemy);
+  }
+}
+
+void TSalvoraMainWin::lblAboutClick() {
+  TAboutDlg::ShowAbout(this, FPictures.FIcon);
 }
 
 void TSalvoraMainWin::pbLeftPaint(TPaintBox& Sender, QPainter& Canvas) {
@@ -281,6 +299,12 @@ void TSalvoraMainWin::RightPanelWndProc() {
 }
 
 bool TSalvoraMainWin::eventFilter(QObject* Watched, QEvent* Event) {
+  if (Watched == lblAbout) {
+    if (Event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(Event)->button() == Qt::LeftButton)
+      lblAboutClick();
+    return QWidget::eventFilter(Watched, Event);
+  }
   switch (Event->type()) {
   case QEvent::MouseMove:
   case QEvent::Enter:
@@ -326,6 +350,8 @@ void TSalvoraMainWin::UpdateFires(TSide Side) {
   Panel->repaint();
   if (FAnimation && !List.empty())
     FFireTimer.start();
+  else if (!FAnimation)
+    FFireTimer.stop();
 }
 
 // TGameScreen

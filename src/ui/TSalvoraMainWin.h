@@ -87,6 +87,8 @@ public:
   // Handlers
   void btnNewClick();
   void btnStartClick();
+  void btnOptionsClick();
+  void lblAboutClick();
   void pbLeftPaint(TPaintBox& Sender, QPainter& Canvas);
   void pbLeftMouseDown(Qt::MouseButton Button, QPoint Pixel);
   void pbRightMouseDown(Qt::MouseButton Button, QPoint Pixel);

@@ -2,9 +2,11 @@
 #include "TClock.h"
 #include "TJvBmpAnimator.h"
 #include "TJvGIFAnimator.h"
+#include "TOptionsDialog.h"
 #include "TPaintBox.h"
 #include "TSalvoraMainWin.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -14,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -266,4 +269,98 @@ TEST_F(TMainWinTest, AimingCursorFollowsTheCellsThatMayBeShotAt) {
   QTest::mouseClick(Window.pbRight, Qt::LeftButton, {}, Centre({2, 2}));
   Over({3, 3});
   EXPECT_FALSE(Window.pnlRight->testAttribute(Qt::WA_SetCursor)); // a shot in flight
+}
+
+namespace {
+
+// Answers the next modal dialog as soon as it shows.
+template <typename TDialog, typename TAnswer>
+void Answer(TAnswer Do) {
+  QTimer::singleShot(0, [Do] {
+    if (auto* Dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+      Do(static_cast<TDialog&>(*Dialog));
+  });
+}
+
+} // namespace
+
+TEST_F(TMainWinTest, OptionsChangeOnlyWhenConfirmed) {
+  bool Animation = true, Sound = true;
+  Answer<TOptionsDialog>([](TOptionsDialog& Dialog) {
+    Dialog.chkSound->setChecked(false);
+    QTest::keyClick(&Dialog, Qt::Key_Escape);
+  });
+  EXPECT_FALSE(TOptionsDialog::ShowOptions(Animation, Sound, &Window));
+  EXPECT_TRUE(Animation);
+  EXPECT_TRUE(Sound);
+
+  Answer<TOptionsDialog>([](TOptionsDialog& Dialog) {
+    EXPECT_TRUE(Dialog.chkAnimation->isChecked());
+    Dialog.chkSound->setChecked(false);
+    QTest::mouseClick(Dialog.btnOK, Qt::LeftButton);
+  });
+  EXPECT_TRUE(TOptionsDialog::ShowOptions(Animation, Sound, &Window));
+  EXPECT_TRUE(Animation);
+  EXPECT_FALSE(Sound);
+}
+
+// Switching the animation off stills every flame on frame 0, on both boards; switching it on
+// starts them out of step; a change of the sound alone leaves them be.
+TEST_F(TMainWinTest, OptionsUpdateTheFiresOnlyWhenTheAnimationChanges) {
+  for (int X = 0; X < 4; ++X) {
+    Window.AddFire(TSide::sdMy, {X, 5});
+    Window.AddFire(TSide::sdEnemy, {X, 6});
+  }
+  auto Toggle = [&](bool Animation, bool Sound) {
+    Answer<TOptionsDialog>([=](TOptionsDialog& Dialog) {
+      Dialog.chkAnimation->setChecked(Animation);
+      Dialog.chkSound->setChecked(Sound);
+      QTest::mouseClick(Dialog.btnOK, Qt::LeftButton);
+    });
+    Window.btnOptionsClick();
+  };
+  Window.FFireTimer.stop();
+  for (TSide Side : {TSide::sdMy, TSide::sdEnemy})
+    for (TJvBmpAnimator* Fire : Window.Fires(Side))
+      Fire->SetCurrent(5);
+  Toggle(true, false); // the sound only
+  EXPECT_FALSE(Window.FSound);
+  for (TSide Side : {TSide::sdMy, TSide::sdEnemy})
+    for (TJvBmpAnimator* Fire : Window.Fires(Side)) {
+      EXPECT_TRUE(Fire->Active());
+      EXPECT_EQ(Fire->Current(), 5);
+    }
+
+  Toggle(false, false);
+  EXPECT_FALSE(Window.FAnimation);
+  for (TSide Side : {TSide::sdMy, TSide::sdEnemy})
+    for (TJvBmpAnimator* Fire : Window.Fires(Side))
+      EXPECT_FALSE(Fire->Active());
+
+  Toggle(true, false);
+  std::set<int> Frames;
+  for (TSide Side : {TSide::sdMy, TSide::sdEnemy})
+    for (TJvBmpAnimator* Fire : Window.Fires(Side)) {
+      EXPECT_TRUE(Fire->Active());
+      Frames.insert(Fire->Current());
+    }
+  EXPECT_GT(Frames.size(), 1u); // out of step
+  EXPECT_TRUE(Window.FFireTimer.isActive());
+}
+
+// Frames run 0 to 32 and round again; a still sprite shows its position.
+TEST_F(TMainWinTest, FireFramesCycleWhileActive) {
+  Window.FAnimation = true;
+  Window.AddFire(TSide::sdEnemy, {0, 0});
+  TJvBmpAnimator* Fire = Window.Fires(TSide::sdEnemy).at(0);
+  EXPECT_EQ(Fire->Current(), 0);
+  EXPECT_EQ(Fire->geometry(), QRect(16, -12, 30, 60));
+  for (int I = 0; I < 32; ++I)
+    Fire->Step();
+  EXPECT_EQ(Fire->Current(), 32);
+  Fire->Step();
+  EXPECT_EQ(Fire->Current(), 0);
+  Fire->SetActive(false);
+  Fire->Step();
+  EXPECT_EQ(Fire->Current(), 0);
 }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+// Who made the game, with a mail link and a web link.
+class TAboutDlg : public QDialog {
+public:
+  static void ShowAbout(QWidget* Owner, const QIcon& Icon);
+
+  TAboutDlg(QWidget* Owner, const QIcon& Icon);
+
+  // Opens a link label's target with the desktop's own handler; a link that cannot be
+  // opened shows nothing.
+  void Label3Click(QLabel* Sender);
+
+  QLabel* Image1 = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* Label4 = nullptr;
+  QPushButton* OKBtn = nullptr;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QGroupBox;
+class QPushButton;
+
+// The options: fire animation and sound, changed only when the player confirms.
+class TOptionsDialog : public QDialog {
+public:
+  // True when the player pressed OK; the two settings change only then.
+  static bool ShowOptions(bool& Animation, bool& Sound, QWidget* Owner);
+
+  explicit TOptionsDialog(QWidget* Owner);
+
+  QGroupBox* grpEffects = nullptr;
+  QCheckBox* chkAnimation = nullptr;
+  QCheckBox* chkSound = nullptr;
+  QPushButton* btnOK = nullptr;
+  QPushButton* btnCancel = nullptr;
+};
