@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QMediaDevices>
+#include <QPointer>
 
 TSoundPlayer::TSoundPlayer(const QString& soundFolder, QObject* parent)
     : QObject(parent), FSoundFolder(soundFolder) {
@@ -109,7 +110,14 @@ void TSoundPlayer::PlaySnd(TSoundId id, bool wait) {
     return;
   }
   const quint64 generation = FGeneration;
-  TCueWait::Run([this, generation] { return FGeneration != generation || !IsSounding(); }, boundMs);
-  if (FGeneration == generation)
+  // A timer of the game may start a newer cue during the wait (it cuts this one), or even
+  // destroy the player; either ends the wait.
+  const QPointer<TSoundPlayer> self(this);
+  TCueWait::Run(
+      [self, generation] {
+        return !self || self->FGeneration != generation || !self->IsSounding();
+      },
+      boundMs);
+  if (self && FGeneration == generation)
     Release();
 }

@@ -7,6 +7,8 @@
 //                                      presses, posted before and during the call, arrived
 //   SoundProbe cut FOLDER              starts the long cue, cuts it with the short one (waiting),
 //                                      and keeps the program alive long enough to hear the long one
+//   SoundProbe nest FOLDER             waits for the long cue while a timer cuts it after 0.3 s
+//                                      with the short one, not waiting
 //   SoundProbe bench FOLDER            prints what the player costs: made, first and later cues
 //   SoundProbe level RAWFILE           prints how many seconds of a 16-bit mono 22050 Hz recording
 //                                      are louder than faint noise
@@ -111,6 +113,13 @@ int Probe(const QStringList& args) {
     QCoreApplication::processEvents();
     std::printf("keys %d\n", keys.FKeys);
     return Linger(3000);
+  }
+  if (args.size() == 3 && args[1] == "nest") {
+    QTimer::singleShot(300, [&] { player.PlaySnd(sndMyShot, false); });
+    clock.start();
+    player.PlaySnd(sndYouLost, true);
+    std::printf("returned after %lld ms\n", clock.elapsed());
+    return Linger(4500);
   }
   if (args.size() == 3 && args[1] == "cut") {
     player.PlaySnd(sndYouLost, false);

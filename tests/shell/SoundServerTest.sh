@@ -76,4 +76,9 @@ check "$took < 100" "sound off does not wait ($took ms)"
 record cut "$work/Sounds"
 check "$loud > 0.3 && $loud < 2.0" "a new cue cuts the one that sounds ($loud s)"
 
+# A timer of the game cuts a waiting cue: the wait ends with it, and the long cue goes silent.
+record nest "$work/Sounds"
+check "$took >= 250 && $took < 1000" "a waiting cue ends when a newer cue cuts it ($took ms)"
+check "$loud > 0.3 && $loud < 2.0" "only the newer cue sounds to its end ($loud s)"
+
 exit $((failures > 0))
