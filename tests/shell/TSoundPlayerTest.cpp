@@ -40,11 +40,7 @@ protected:
   QTemporaryDir FDir{};
   QString FFolder{FDir.path() + "/Sounds/"};
 
-  void SetUp() override {
-    // The test runs without a sound server: every cue here must be silent and quick.
-    ASSERT_TRUE(QMediaDevices::defaultAudioOutput().isNull()) << "a sound server is reachable";
-    ASSERT_TRUE(QDir().mkpath(FFolder));
-  }
+  void SetUp() override { ASSERT_TRUE(QDir().mkpath(FFolder)); }
 
   void Put(TSoundId id, const QByteArray& bytes) {
     ASSERT_TRUE(TestWave::Write(FFolder + TSoundPlayer::CueFileName(id), bytes));
@@ -75,27 +71,37 @@ TEST_F(TSoundPlayerTest, SoundOffReadsNothingAndWaitsForNothing) {
   EXPECT_TRUE(player.IsCached(sndSplash));
 }
 
-// Missing, broken and unplayable files and a missing output device are silent, and a cue that
-// would wait returns at once instead of hanging.
+// Missing, broken and unplayable files are silent, and a cue that would wait returns at once
+// instead of hanging.
 TEST_F(TSoundPlayerTest, SilentCuesReturnAtOnce) {
-  Put(sndMyShot, TestWave::Tone(3.0)); // playable, but there is no device
   Put(sndEnemyShot, {});
   Put(sndSplash, QByteArray(5000, '\x3c'));
   Put(sndEnemyFire, TestWave::FloatTone(3.0));
   ASSERT_TRUE(QDir(FFolder).mkdir(TSoundPlayer::CueFileName(sndMyFire)));
-  // sndYouWin and sndYouLost have no file.
+  // sndMyShot, sndYouWin and sndYouLost have no file.
   TSoundPlayer player(FFolder);
   for (TSoundId id : AllCues) {
     EXPECT_LT(Timed(player, id, true), 1000) << int(id);
     EXPECT_FALSE(player.IsSounding()) << int(id);
   }
-  EXPECT_TRUE(player.IsCached(sndMyShot));
   EXPECT_FALSE(player.IsCached(sndEnemyFire));
   EXPECT_LT(Timed(player, TSoundId(200), true), 1000);
 
   TSoundPlayer nowhere(FDir.path() + "/NoSuchFolder/");
   for (TSoundId id : AllCues)
     EXPECT_LT(Timed(nowhere, id, true), 1000) << int(id);
+}
+
+// Without an output device a playable cue is read and kept, but a waiting call does not wait
+// for a sound that cannot be heard (the back end would report it playing for ever).
+TEST_F(TSoundPlayerTest, PlayableCueWithoutDeviceReturnsAtOnce) {
+  // ctest points this test at a sound server that does not exist.
+  ASSERT_TRUE(QMediaDevices::defaultAudioOutput().isNull()) << "a sound server is reachable";
+  Put(sndYouWin, TestWave::Tone(3.0));
+  TSoundPlayer player(FFolder);
+  EXPECT_LT(Timed(player, sndYouWin, true), 1000);
+  EXPECT_TRUE(player.IsCached(sndYouWin));
+  EXPECT_FALSE(player.IsSounding());
 }
 
 } // namespace
