@@ -1,0 +1,76 @@
+# Shared by the end-to-end tests: an X server of their own, the game started from a folder of
+# its own (its settings file lies beside it), and clicks on its window. Source it; it cleans
+# up on exit.
+
+work=$(mktemp -d)
+display=":$((90 + RANDOM % 500))"
+game_pid="" xvfb_pid=""
+cleanup_window() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
+
+start_display() {
+  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=$display
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+}
+
+# start_game <executable> <settings text>: a copy of the game, with Sounds/ if it has one.
+start_game() {
+  local dir="$work/game"
+  rm -rf "$dir" && mkdir -p "$dir"
+  cp "$1" "$dir/salvora"
+  [ -d "$(dirname "$1")/Sounds" ] && cp -r "$(dirname "$1")/Sounds" "$dir/"
+  printf "$2" >"$dir/salvora.ini"
+  "$dir/salvora" >"$dir/log" 2>&1 &
+  game_pid=$!
+  win=""
+  for _ in $(seq 100); do
+    win=$(xdotool search --name 'Сальвора' 2>/dev/null | head -1 || true)
+    [ -n "$win" ] && break
+    sleep 0.1
+  done
+  [ -n "$win" ] || { echo "FAIL: no game window"; cat "$dir/log"; exit 1; }
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  ox=$X oy=$Y
+}
+
+# Ends the game as a session does and waits for it.
+quit_game() {
+  kill -TERM "$game_pid"
+  for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$game_pid" 2>/dev/null && { echo "FAIL: the game did not quit"; exit 1; }
+  game_pid=""
+}
+
+shot() { import -window root "$work/screen.png"; }
+# The colour of a pixel of the window in the last screenshot, as "r,g,b".
+pixel() {
+  local x=$(($1 + ox)) y=$(($2 + oy))
+  convert "$work/screen.png" -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]" info:
+}
+click() { xdotool mousemove $(($1 + ox)) $(($2 + oy)) click "${3:-1}"; sleep 0.15; }
+# Centre of cell (x, y) of the player's board, and of the computer's.
+my_cell() { click $((2 + 32 + 32 * $1)) $((44 + 2 + 32 + 32 * $2)); }
+enemy_cell() { click $((342 + 2 + 32 + 32 * $1)) $((44 + 2 + 32 + 32 * $2)); }
+fail() {
+  echo "FAIL: $*"
+  shot
+  cp "$work/screen.png" "${E2E_KEEP:-/tmp}/salvora-e2e-failed.png" 2>/dev/null || true
+  exit 1
+}
+
+# The lined-up fleet has ship i on row 9 - i: select each in turn and move it clear of the
+# others, then press «Начать бой».
+spread_fleet_and_start() {
+  local spread=("9 8" "7 8" "5 8" "8 6" "5 6" "8 4" "5 4" "5 2" "5 0")
+  for i in 8 7 6 5 4 3 2 1 0; do
+    my_cell 0 $((9 - i))
+    my_cell ${spread[$i]}
+  done
+  click $((110 + 48)) $((8 + 13))
+  sleep 0.5
+}
