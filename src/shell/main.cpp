@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QSocketNotifier>
 #include <cstdio>
+#include <cstdlib>
 
 #if defined(Q_OS_UNIX)
 #include <csignal>
@@ -55,20 +56,26 @@ int main(int Argc, char** Argv) {
     std::fprintf(stderr, "salvora: no display to open the game window on (DISPLAY is not set)\n");
     return 1;
   }
-  QApplication App(Argc, Argv);
-  QApplication::setApplicationName(QStringLiteral("salvora"));
-  QApplication::setApplicationDisplayName(TSettings::AppTitle());
-  // The layout is measured in the metrics of this family; Liberation Sans shares them.
-  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+  int Result = 0;
+  {
+    QApplication App(Argc, Argv);
+    QApplication::setApplicationName(QStringLiteral("salvora"));
+    QApplication::setApplicationDisplayName(TSettings::AppTitle());
+    // The layout is measured in the metrics of this family; Liberation Sans shares them.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 #if defined(Q_OS_UNIX)
-  QuitOnTerm(App);
+    QuitOnTerm(App);
 #endif
 
-  TSoundPlayer Sounds(TSoundPlayer::SoundFolder());
-  TSalvoraMainWin Window(TSettings::SettingsFilePath(QCoreApplication::applicationFilePath()));
-  Window.FOnSound = [&Sounds](TSoundId Sound, bool Wait) { Sounds.PlaySnd(Sound, Wait); };
-  Window.show();
-  const int Result = App.exec();
-  Window.SaveSettings();
-  return Result;
+    TSoundPlayer Sounds(TSoundPlayer::SoundFolder());
+    TSalvoraMainWin Window(TSettings::SettingsFilePath(QCoreApplication::applicationFilePath()));
+    Window.FOnSound = [&Sounds](TSoundId Sound, bool Wait) { Sounds.PlaySnd(Sound, Wait); };
+    Window.show();
+    Result = App.exec();
+    Window.SaveSettings();
+  }
+  // Everything the game keeps is written by now. Qt 6.4's PulseAudio back end can crash in
+  // the static destructors that run after main, so the process ends here instead.
+  std::fflush(nullptr);
+  std::_Exit(Result);
 }
