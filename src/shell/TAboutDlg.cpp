@@ -1,5 +1,7 @@
 #include "TAboutDlg.h"
 
+#include "GameFont.h"
+
 #include <QDesktopServices>
 #include <QFrame>
 #include <QIcon>
@@ -11,13 +13,6 @@
 namespace {
 
 const char* const LinkTarget = "salvoraLinkTarget";
-
-QFont DialogFont(bool Underline = false) {
-  QFont Font(QStringLiteral("MS Sans Serif"));
-  Font.setPixelSize(11);
-  Font.setUnderline(Underline);
-  return Font;
-}
 
 // A label that reports a click of the left button.
 class TLinkLabel : public QLabel {
@@ -42,7 +37,7 @@ TAboutDlg::TAboutDlg(QWidget* Owner, const QIcon& Icon) : QDialog(Owner) {
   setWindowTitle(QStringLiteral("О программе"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
-  setFont(DialogFont());
+  setFont(GameFont(11));
   setFixedSize(371, 125);
 
   Image1 = new QLabel(this);
@@ -58,7 +53,7 @@ TAboutDlg::TAboutDlg(QWidget* Owner, const QIcon& Icon) : QDialog(Owner) {
 
   auto NewLink = [this](const QString& Text, const QString& Target, int Top) {
     QLabel* Link = new TLinkLabel(Text, this, [this](QLabel* Sender) { Label3Click(Sender); });
-    Link->setFont(DialogFont(true));
+    Link->setFont(GameFont(11, false, true));
     QPalette Blue = Link->palette();
     Blue.setColor(QPalette::WindowText, Qt::blue);
     Link->setPalette(Blue);

@@ -1,25 +1,17 @@
 #include "TOptionsDialog.h"
 
+#include "GameFont.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
-
-namespace {
-
-QFont DialogFont() {
-  QFont Font(QStringLiteral("MS Sans Serif"));
-  Font.setPixelSize(11);
-  return Font;
-}
-
-} // namespace
 
 TOptionsDialog::TOptionsDialog(QWidget* Owner) : QDialog(Owner) {
   setObjectName(QStringLiteral("OptionsDialog"));
   setWindowTitle(QStringLiteral("Настройки "));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
-  setFont(DialogFont());
+  setFont(GameFont(11));
   setFixedSize(290, 123);
 
   grpEffects = new QGroupBox(QStringLiteral(" Эффекты "), this);

@@ -2,6 +2,7 @@
 
 #include "BoardGeometry.h"
 #include "BoardPainter.h"
+#include "GameFont.h"
 #include "TAboutDlg.h"
 #include "TJvBmpAnimator.h"
 #include "TJvGIFAnimator.h"
@@ -28,14 +29,6 @@ QString Text(const std::string& Utf8) {
   return QString::fromStdString(Utf8);
 }
 
-QFont PixelFont(int Pixels, bool Bold = false, bool Underline = false) {
-  QFont Font(QStringLiteral("MS Sans Serif"));
-  Font.setPixelSize(Pixels);
-  Font.setBold(Bold);
-  Font.setUnderline(Underline);
-  return Font;
-}
-
 void SetTextColour(QWidget* Widget, const QColor& Colour) {
   QPalette Palette = Widget->palette();
   Palette.setColor(QPalette::WindowText, Colour);
@@ -51,7 +44,7 @@ QLabel* NewLabel(QWidget* Parent, QRect Geometry, const QString& Caption, const 
 
 // The counters: a sunken box of coloured digits on black.
 QLabel* NewCounter(QWidget* Parent, QRect Geometry, const QColor& Colour) {
-  auto* Counter = NewLabel(Parent, Geometry, QStringLiteral("0"), PixelFont(13, true));
+  auto* Counter = NewLabel(Parent, Geometry, QStringLiteral("0"), GameFont(13, true));
   Counter->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Counter->setAutoFillBackground(true);
   QPalette Palette = Counter->palette();
@@ -116,7 +109,7 @@ void TSalvoraMainWin::CreateComponents() {
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setFixedSize(682, 490);
-  FFont = PixelFont(11);
+  FFont = GameFont(11);
   setFont(FFont);
 
   Image1 = new QLabel(this);
@@ -133,13 +126,13 @@ void TSalvoraMainWin::CreateComponents() {
   EnemyCannon->setGeometry(569, 383, 110, 87);
   EnemyCannon->FOnStop = [this](TJvGIFAnimator&, uint32_t Shot) { FGame.EnemyCannonStop(Shot); };
 
-  const QFont Bold13 = PixelFont(13, true);
+  const QFont Bold13 = GameFont(13, true);
   NewLabel(this, {131, 409, 86, 16}, QStringLiteral("Выстрелов:"), Bold13);
   NewLabel(this, {131, 429, 89, 16}, QStringLiteral("Убито моих:"), Bold13);
   NewLabel(this, {426, 409, 86, 16}, QStringLiteral("Выстрелов:"), Bold13);
   NewLabel(this, {426, 429, 89, 16}, QStringLiteral("Убито моих:"), Bold13);
   lblAbout =
-      NewLabel(this, {604, 10, 68, 13}, QStringLiteral("О программе"), PixelFont(11, false, true));
+      NewLabel(this, {604, 10, 68, 13}, QStringLiteral("О программе"), GameFont(11, false, true));
   SetTextColour(lblAbout, QColor(128, 0, 0));
   lblAbout->setCursor(Qt::PointingHandCursor);
   lblAbout->installEventFilter(this);
@@ -187,7 +180,7 @@ void TSalvoraMainWin::CreateComponents() {
   stShotsEnemy = NewCounter(this, {520, 408, 32, 18}, QColor(255, 255, 0));
   stKilledEnemy = NewCounter(this, {520, 429, 32, 18}, QColor(0, 255, 255));
 
-  pnlResult = NewLabel(this, {263, 408, 156, 41}, QString(), PixelFont(16, true));
+  pnlResult = NewLabel(this, {263, 408, 156, 41}, QString(), GameFont(16, true));
   pnlResult->setFrameStyle(QFrame::Panel | QFrame::Raised);
   pnlResult->setAlignment(Qt::AlignCenter);
   SetTextColour(pnlResult, QColor(0, 128, 0));
