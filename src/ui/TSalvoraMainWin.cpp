@@ -316,18 +316,10 @@ void TSalvoraMainWin::StatusBarResize() {
   StatusPanels[1]->setGeometry(Half, 0, StatusBar->width() - Half, StatusBar->height());
 }
 
-std::vector<TJvBmpAnimator*> TSalvoraMainWin::Fires(TSide Side) const {
-  std::vector<TJvBmpAnimator*> List;
-  for (QObject* Child : PanelClient(Side)->children())
-    if (auto* Fire = dynamic_cast<TJvBmpAnimator*>(Child))
-      List.push_back(Fire);
-  return List;
-}
-
 void TSalvoraMainWin::UpdateFires(TSide Side) {
   QWidget* Panel = PanelClient(Side);
   Panel->setUpdatesEnabled(false);
-  const auto List = Fires(Side);
+  const auto& List = Fires(Side);
   if (FAnimation)
     Randomize();
   for (auto It = List.rbegin(); It != List.rend(); ++It) {
@@ -410,6 +402,7 @@ void TSalvoraMainWin::AddFire(TSide Side, TPoint Cell) {
     Fire->installEventFilter(this);
   Fire->show();
   Fire->raise();
+  FFires[static_cast<int>(Side)].push_back(Fire);
   Fire->SetActive(FAnimation);
   if (FAnimation)
     FFireTimer.start();
@@ -418,9 +411,10 @@ void TSalvoraMainWin::AddFire(TSide Side, TPoint Cell) {
 void TSalvoraMainWin::RemoveFires(TSide Side) {
   QWidget* Panel = PanelClient(Side);
   Panel->setUpdatesEnabled(false);
-  auto List = Fires(Side);
+  auto& List = FFires[static_cast<int>(Side)];
   for (auto It = List.rbegin(); It != List.rend(); ++It)
     delete *It;
+  List.clear();
   Panel->setUpdatesEnabled(true);
   Panel->repaint();
   if (Fires(TSide::sdMy).empty() && Fires(TSide::sdEnemy).empty())

@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QFrame;
 class QLabel;
@@ -97,7 +98,10 @@ public:
   void RightPanelWndProc();
   void StatusBarResize();
   void UpdateFires(TSide Side);
-  std::vector<TJvBmpAnimator*> Fires(TSide Side) const;
+  // The board's burning sprites, oldest first, which is also their stacking order.
+  const std::vector<TJvBmpAnimator*>& Fires(TSide Side) const {
+    return FFires[static_cast<int>(Side)];
+  }
 
 protected:
   void showEvent(QShowEvent* Event) override;
@@ -109,6 +113,7 @@ private:
   }
   void CreateComponents();
 
+  std::array<std::vector<TJvBmpAnimator*>, 2> FFires;
   QFont FFont;
   bool FShown = false;
   bool FHourglass = false;
