@@ -3,17 +3,18 @@
 # up on exit.
 
 work=$(mktemp -d)
-display=":$((90 + RANDOM % 500))"
 game_pid="" xvfb_pid=""
 cleanup_window() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
 }
 
+# Xvfb picks a free display number itself, so that tests running side by side never share one.
 start_display() {
-  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
   xvfb_pid=$!
-  export DISPLAY=$display
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+  export DISPLAY=":$(head -n 1 "$work/display")"
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 }
 
