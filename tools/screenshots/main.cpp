@@ -1,5 +1,6 @@
 // salvora-screenshots <folder>: plays the opening, the middle and the end of a game in the
-// real window, off screen, and saves a picture of each: setup.png, battle.png, lost.png.
+// real window, off screen, and saves a picture of each: setup.png, battle.png, lost.png,
+// then wins the next game: won.png.
 // The README shows them; run it again when the window changes.
 
 #include "BoardGeometry.h"
@@ -29,6 +30,20 @@ void LandShots(TSalvoraMainWin& Window) {
     Window.EnemyCannon->FastForward();
   }
   Settle();
+}
+
+// The player shoots every cell of the given state, in order, until the game is over.
+void ShootUntilOver(TSalvoraMainWin& Window, TCellState Aim) {
+  TBattleController& Game = Window.FGame;
+  for (int K = 0; K < 200 && Game.FBattle; ++K)
+    for (int X = 0; X < 10; ++X)
+      for (int Y = 0; Y < 10; ++Y)
+        if (!Game.FFiring && Game.FBattle && Game.FEnemyBoard(X, Y).State == Aim &&
+            Game.IsValidTarget({X, Y})) {
+          const TPoint Pixel = CellToPixel({X, Y});
+          Window.pbRightMouseDown(Qt::LeftButton, {Pixel.X + 16, Pixel.Y + 16});
+          LandShots(Window);
+        }
 }
 
 bool Save(TSalvoraMainWin& Window, const QDir& Folder, const char* Name) {
@@ -92,15 +107,15 @@ int main(int Argc, char** Argv) {
   Ok &= Save(Window, Folder, "battle.png");
 
   // Then only at open water, until the computer has sunk the whole fleet.
-  for (int K = 0; K < 200 && Game.FBattle; ++K) {
-    for (int X = 0; X < 10; ++X)
-      for (int Y = 0; Y < 10; ++Y)
-        if (!Game.FFiring && Game.FBattle && Game.FEnemyBoard(X, Y).State == csEmpty) {
-          const TPoint Pixel = CellToPixel({X, Y});
-          Window.pbRightMouseDown(Qt::LeftButton, {Pixel.X + 16, Pixel.Y + 16});
-          LandShots(Window);
-        }
-  }
+  ShootUntilOver(Window, csEmpty);
   Ok &= Save(Window, Folder, "lost.png");
+
+  // The next game, won without a miss.
+  Window.btnNewClick();
+  for (int I = 8; I >= 0; --I)
+    Game.FFleets.MyShip(I).MoveTo(Spread[I]);
+  Window.btnStartClick();
+  ShootUntilOver(Window, csShip);
+  Ok &= Save(Window, Folder, "won.png");
   return Ok ? 0 : 1;
 }
