@@ -8,3 +8,7 @@ a=$(figures random); b=$(figures random)
 c=$("$sim" --games 200 --seed 43 | grep -vE '_ms_|per_second')
 [ "$a" != "$c" ] || { echo "another seed played the very same games"; exit 1; }
 echo "$a"
+# --json prints the same figures as one object that scripts can read.
+json=$("$sim" --games 50 --seed 42 --json)
+python3 -c 'import json, sys; d = json.loads(sys.argv[1]); assert d["games"] == 50 and d["invariant_violations"] == 0, d' "$json" ||
+  { echo "--json printed no usable object: $json"; exit 1; }
