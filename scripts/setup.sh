@@ -10,7 +10,7 @@ packages=(
   # run: the multimedia backend and a font that fits the layout's metrics
   libqt6multimedia6 qt6-image-formats-plugins fonts-liberation2
   # tests under a real X server and sound server
-  xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils imagemagick
+  xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils imagemagick python3
 )
 
 missing=()
