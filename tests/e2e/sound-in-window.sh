@@ -4,22 +4,9 @@
 set -euo pipefail
 game=$1 probe=$2
 source "$(dirname "$0")/game-window.sh"
-export XDG_RUNTIME_DIR=$work PULSE_RUNTIME_PATH=$work/pulse HOME=$work
-unset PULSE_SERVER PULSE_SINK
-stop_all() {
-  cleanup_window
-  local pid
-  pid=$(cat "$work/pulse/pid" 2>/dev/null || true)
-  pulseaudio -k 2>/dev/null || true
-  [ -n "$pid" ] && { sleep 0.3; kill -9 "$pid" 2>/dev/null || true; }
-  rm -rf "$work"
-}
-trap stop_all EXIT
-
-pulseaudio -n --daemonize=yes --exit-idle-time=-1 --system=false \
-  --load="module-null-sink sink_name=nullsink" --load=module-native-protocol-unix 2>/dev/null
-for _ in $(seq 50); do [ -S "$work/pulse/native" ] && break; sleep 0.1; done
-export PULSE_SERVER=unix:$work/pulse/native PULSE_SINK=nullsink
+source "$(dirname "$0")/../support/sound-server.sh"
+trap 'cleanup_window; stop_sound_server; rm -rf "$work"' EXIT
+start_sound_server
 start_display
 
 # Seconds of sound on the sink while a shot is fired and lands.

@@ -9,26 +9,9 @@ for tool in pulseaudio parec; do
 done
 
 work=$(mktemp -d)
-# A runtime folder of our own, so that neither a user's server nor a parallel run is touched.
-export XDG_RUNTIME_DIR=$work PULSE_RUNTIME_PATH=$work/pulse HOME=$work
-unset PULSE_SERVER PULSE_SINK
-stop_server() {
-  local pid
-  pid=$(cat "$work/pulse/pid" 2>/dev/null || true)
-  pulseaudio -k 2>/dev/null || true
-  # The server ends a moment after it is told to; make sure that this one has gone.
-  if [ -n "$pid" ]; then
-    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    kill -9 "$pid" 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap stop_server EXIT
-
-pulseaudio -n --daemonize=yes --exit-idle-time=-1 --system=false \
-  --load="module-null-sink sink_name=nullsink" --load=module-native-protocol-unix 2>/dev/null
-for _ in $(seq 50); do [ -S "$work/pulse/native" ] && break; sleep 0.1; done
-export PULSE_SERVER=unix:$work/pulse/native PULSE_SINK=nullsink
+source "$(dirname "$0")/../support/sound-server.sh"
+trap 'stop_sound_server; rm -rf "$work"' EXIT
+start_sound_server
 mkdir "$work/Sounds"
 "$probe" tones "$work/Sounds"
 
