@@ -3,6 +3,7 @@
 #include "TPoint.h"
 
 #include <string>
+#include <string_view>
 
 // The game's string table.
 enum : int {
@@ -14,6 +15,7 @@ enum : int {
 };
 
 // The text of a message id; empty for an id the table does not hold.
+std::string_view MessageText(int Id);
 std::string LoadStr(int Id);
 // A shot message with its "%s-%d" filled in: the row letter and the column number of Cell.
 std::string FormatShot(int Id, TPoint Cell);

@@ -4,7 +4,15 @@
 #include "TShip.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
+
+// How a call of the random placement ended.
+enum class TPlacementEnd : uint8_t {
+  peStood,     // every ship stands
+  peHopeless,  // a ship could never have stood: given up at once
+  peOutOfTime, // the time limit ran out
+};
 
 // Both fleets and both boards. Ships 0..9 are the player's and stand on FMyBoard, ships
 // 10..19 the computer's on FEnemyBoard; each fleet holds, in this order, four one-deckers,
@@ -14,6 +22,10 @@ public:
   static constexpr int ShipCount = 20;
   static constexpr int FleetSize = 10;
   static constexpr int32_t PlacementLimitMs = 1500;
+  // Failed attempts of one ship, a whole round of its diagonal, before the placement asks
+  // whether that ship can stand at all: most ships stand long before, and asking costs more
+  // than a round.
+  static constexpr int32_t OutlookAfter = 10;
 
   // Entry d - 1 is the horizontal picture of a ship of d decks, entry d + 3 its vertical one.
   using TShipImages = std::array<const TBitmap*, 8>;
@@ -40,8 +52,8 @@ public:
   TShip* LineUpPlayerFleet();
   // The first of the player's ships, in fleet order, that touches another ship; null if none.
   TShip* FirstShipWithoutClearance();
-  // Places the computer's fleet at random on the empty FEnemyBoard. False when the time
-  // limit ran out, leaving the board as it was then.
+  // Places the computer's fleet at random on the empty FEnemyBoard. False when a ship could
+  // never stand or the time limit ran out, leaving the board as it was then.
   bool PlaceEnemyFleet() { return PlaceFleet(FleetSize, FEnemyBoard); }
   // The same random placement for the player's fleet, for games played by a program.
   bool PlacePlayerFleet() { return PlaceFleet(0, FMyBoard); }
@@ -49,6 +61,12 @@ public:
   TBoard FMyBoard;
   TBoard FEnemyBoard;
   std::array<std::unique_ptr<TShip>, ShipCount> FShips;
+  // False: a hopeless ship walks on until the time limit, as the placement first did; the
+  // simulator compares the fleets of both ways.
+  bool FGiveUpHopeless = true;
+  // How the last call of the placement ended, and its attempts over all its ships.
+  TPlacementEnd FLastEnd = TPlacementEnd::peStood;
+  int32_t FLastAttempts = 0;
 
 private:
   bool PlaceFleet(int First, TBoard& Board);

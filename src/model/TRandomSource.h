@@ -10,8 +10,10 @@ class TRandomSource {
 public:
   static TRandomSource& Instance();
 
-  void Randomize();            // re-seed from TClock::ReadCounter
-  void Seed(uint64_t Value);   // re-seed from a given value
+  void Randomize();          // re-seed from TClock::ReadCounter
+  void Seed(uint64_t Value); // re-seed from a given value
+  // Counts re-seeds afresh, so that the same clock readings replay the same draws.
+  void RestartReseeds() { FReseeds = 0; }
   uint32_t Random(uint32_t N); // uniform in 0..N - 1; N must be at least 1
 
 private:

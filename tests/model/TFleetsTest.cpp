@@ -1,6 +1,7 @@
 #include "TFleets.h"
 
 #include "TClock.h"
+#include "TRandomSource.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -130,9 +131,23 @@ struct TBlockedBoard {
 
 } // namespace
 
-// The candidates of one ship run along a wrapped diagonal, both coordinates at once.
+// A ship that can stand nowhere is given up after one round of its diagonal, without waiting
+// for the time limit.
+TEST_F(TFleetsTest, HopelessShipIsGivenUpAfterOneRound) {
+  TBlockedBoard Blocked(Fleets.FEnemyBoard);
+  int Reads = 0;
+  TClock::SetTickCount([&] { return static_cast<uint32_t>(Reads++); });
+  EXPECT_FALSE(Fleets.PlaceEnemyFleet());
+  EXPECT_EQ(Fleets.FLastEnd, TPlacementEnd::peHopeless);
+  EXPECT_EQ(Fleets.FLastAttempts, TFleets::OutlookAfter);
+  EXPECT_EQ(Reads, TFleets::OutlookAfter); // the start, then after every failure but the last
+}
+
+// The candidates of one ship run along a wrapped diagonal, both coordinates at once; a ship
+// left to walk runs until the time limit.
 TEST_F(TFleetsTest, PlacementWalksOneWrappedDiagonalUntilTheTimeLimit) {
   TBlockedBoard Blocked(Fleets.FEnemyBoard);
+  Fleets.FGiveUpHopeless = false;
   std::vector<TPoint> Heads;
   int Reads = 0;
   TClock::SetTickCount([&] {
@@ -162,6 +177,7 @@ TEST_F(TFleetsTest, PlacementWalksOneWrappedDiagonalUntilTheTimeLimit) {
 // count neither ends a placement early nor lets it run for ever.
 TEST_F(TFleetsTest, TimeLimitSurvivesTheWrapOfTheTickCount) {
   TBlockedBoard Blocked(Fleets.FEnemyBoard);
+  Fleets.FGiveUpHopeless = false;
   uint32_t Now = 0xFFFFFF00u;
   int Reads = 0;
   TClock::SetTickCount([&] {
@@ -172,4 +188,45 @@ TEST_F(TFleetsTest, TimeLimitSurvivesTheWrapOfTheTickCount) {
   });
   EXPECT_FALSE(Fleets.PlaceEnemyFleet());
   EXPECT_EQ(Reads, 17); // 1600 ms after the start is the first reading past 1500
+  EXPECT_EQ(Fleets.FLastEnd, TPlacementEnd::peOutOfTime);
+}
+
+// Giving a ship up draws nothing and moves nothing: from the same seed, a placement that
+// gives up early and one that walks on until a tenfold time limit make the same attempts, and
+// stand the same fleet, whenever no ship is given up; and whenever one is, the walk never
+// stands it either. Over a few thousand seeds about a third of the calls give up.
+TEST_F(TFleetsTest, GivingUpChangesNoPlacementAndGivesUpOnlyWhatNeverStands) {
+  TFleets Walking;
+  Walking.CreateFleets({});
+  Walking.FGiveUpHopeless = false;
+  uint32_t Reads = 0;
+  TClock::SetTickCount([&] { return Reads++ / 10; }); // 15,000 attempts before the limit
+  int GivenUp = 0;
+  const int Seeds = 3000;
+  for (int Seed = 1; Seed <= Seeds; ++Seed) {
+    Counter = static_cast<uint64_t>(Seed) << 20;
+    TRandomSource::Instance().RestartReseeds();
+    Fleets.ClearBoard(Fleets.FEnemyBoard);
+    const bool Stood = Fleets.PlaceEnemyFleet();
+    Counter = static_cast<uint64_t>(Seed) << 20;
+    TRandomSource::Instance().RestartReseeds();
+    Walking.ClearBoard(Walking.FEnemyBoard);
+    Reads = 0;
+    const bool WalkStood = Walking.PlaceEnemyFleet();
+    ASSERT_NE(Fleets.FLastEnd, TPlacementEnd::peOutOfTime) << "seed " << Seed;
+    if (!Stood) {
+      ++GivenUp;
+      ASSERT_FALSE(WalkStood) << "seed " << Seed << ": given up, but the walk stood it";
+      ASSERT_GT(Walking.FLastAttempts, Fleets.FLastAttempts);
+      continue;
+    }
+    ASSERT_TRUE(WalkStood) << "seed " << Seed;
+    ASSERT_EQ(Walking.FLastAttempts, Fleets.FLastAttempts) << "seed " << Seed;
+    for (int I = 0; I < TFleets::FleetSize; ++I) {
+      ASSERT_EQ(Walking.EnemyShip(I).FPos, Fleets.EnemyShip(I).FPos) << "seed " << Seed;
+      ASSERT_EQ(Walking.EnemyShip(I).FVertical, Fleets.EnemyShip(I).FVertical) << "seed " << Seed;
+    }
+  }
+  EXPECT_GT(GivenUp, Seeds / 5);
+  EXPECT_LT(GivenUp, Seeds / 2);
 }

@@ -1,32 +1,58 @@
 #pragma once
 
 #include "TBoard.h"
+#include "TShip.h"
 #include "TTargeting.h"
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 class TFleets;
 
 // Checks of what must hold on a board and in the computer's targeting; each returns the
-// violations it found as readable lines, none when all is well.
+// violations it found as readable lines, none when all is well. They cost next to nothing
+// while all is well, so the simulator runs them after every shot of every game.
 
 enum class TBoardCheck {
-  bcSetup,      // ships may be off the board and may touch
-  bcBattle,     // every ship stands, clear of the others, and its hits are its hit decks
-  bcBattleShot, // as in battle, less the clearance, which no shot can change
+  bcSetup,  // ships may be off the board and may touch
+  bcBattle, // every ship stands, clear of the others, and its hits are its hit decks
 };
 
 // Every cell and every ship of one fleet agree: decks where the ships say, heads marked,
 // hits counted, and in battle no two ships touching.
 std::vector<std::string> CheckBoard(const TBoard& Board, TFleets& Fleets, int FirstShip,
                                     TBoardCheck Check);
-// Once the battle runs, a cell's state only goes from empty to miss, and a hit stays a hit.
-std::vector<std::string> CheckBoardProgress(const TBoard& Before, const TBoard& After);
+// Follows the board of one fleet, the fleet from FirstShip, through a battle, from a start
+// that the full check has found sound. After every shot on this board: exactly one cell was
+// shot (empty water became known water, or an unhit deck became hit), a sinking added the whole
+// ring of its ship as known water and nothing else did, no other cell changed in any field, the
+// ship hit counts one more hit on the decks that hold it, and no other ship changed. After a
+// shot on the other board: nothing here changed at all. Together with the full check at the
+// start this checks every cell and every ship after every shot, at the cost of comparing bytes.
+class TBoardWatch {
+public:
+  TBoardWatch(const TBoard& Board, TFleets& Fleets, int FirstShip);
+
+  std::vector<std::string> CheckShot();
+  std::vector<std::string> CheckUntouched() const;
+
+private:
+  struct TShipFields {
+    TPoint Pos;
+    bool Vertical = false;
+    TShipState State = ssIntact;
+    int32_t Hits = 0;
+  };
+
+  const TBoard& FBoard;
+  TFleets& FFleets;
+  int FFirstShip = 0;
+  TBoard FSeen;                         // the board as the last check left it
+  std::array<TShipFields, 10> FShips{}; // the fleet's ships as the last check left them
+};
 // The wounded list holds all the hit decks of the one damaged player ship, and the axis
 // guess is unknown or that ship's axis, known once two decks are hit.
 std::vector<std::string> CheckTargeting(const TTargeting& Targeting, const TBoard& MyBoard,
                                         TFleets& Fleets);
-// One computer shot changed exactly one cell that had not been shot, besides the ring of a
-// ship it sank.
-std::vector<std::string> CheckSingleShot(const TBoard& Before, const TBoard& After);

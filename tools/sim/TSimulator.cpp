@@ -18,21 +18,33 @@ uint32_t GVirtualTicks = 0xFFFF0000u;
 // Times every call of the random placement: the controller wraps each call in the hourglass.
 class TSimScreen : public TFakeScreen {
 public:
+  struct TCall {
+    double Ms = 0;
+    uint32_t Ticks = 0;
+    TPlacementEnd End = TPlacementEnd::peStood;
+  };
+
+  explicit TSimScreen(const TFleets*& Fleets) : FFleets(Fleets) {}
+
   void SetHourglass(bool On) override {
     TFakeScreen::SetHourglass(On);
     if (On) {
       FStarted = TSteady::now();
       FStartTicks = GVirtualTicks;
     } else {
-      FCallsMs.push_back(
-          std::chrono::duration<double, std::milli>(TSteady::now() - FStarted).count());
-      FCallsTicks.push_back(GVirtualTicks - FStartTicks);
+      FCalls.push_back(
+          {std::chrono::duration<double, std::milli>(TSteady::now() - FStarted).count(),
+           GVirtualTicks - FStartTicks, FFleets->FLastEnd});
     }
   }
-  std::vector<double> FCallsMs;
-  std::vector<uint32_t> FCallsTicks;
+  std::vector<TCall> FCalls;
+
+  // Texts are the window's business; the simulator reads the game's own fields.
+  void SetStatusText(int, const std::string&) override {}
+  void SetCounterText(TCounter, const std::string&) override {}
 
 private:
+  const TFleets*& FFleets;
   TSteady::time_point FStarted;
   uint32_t FStartTicks = 0;
 };
@@ -57,12 +69,42 @@ uint32_t TSimulator::PlayerRandom(uint32_t N) {
   return static_cast<uint32_t>(((Z >> 32) * N) >> 32);
 }
 
+void TSimulator::OpenCells(const TBattleController& Game) {
+  FOpen.clear();
+  FDecks.clear();
+  for (int X = 0; X < 10; ++X)
+    for (int Y = 0; Y < 10; ++Y)
+      (Game.FEnemyBoard(X, Y).State == csShip ? FDecks : FOpen).push_back({X, Y});
+  if (FStrategy == TPlayerStrategy::psRandom) {
+    FOpen.insert(FOpen.end(), FDecks.begin(), FDecks.end());
+    FDecks.clear();
+  }
+}
+
+// Uniform among the wanted cells that may still be shot at: a cell drawn that may no longer be
+// shot at (shot, or in the ring of a sunk ship) is dropped and another drawn. A player who
+// wants water shoots at decks only when no water is left.
+TPoint TSimulator::PlayerChoice(const TBattleController& Game) {
+  for (std::vector<TPoint>* Cells : {&FOpen, &FDecks})
+    while (!Cells->empty()) {
+      const uint32_t I = PlayerRandom(static_cast<uint32_t>(Cells->size()));
+      const TPoint Cell = (*Cells)[I];
+      (*Cells)[I] = Cells->back();
+      Cells->pop_back();
+      if (Game.IsValidTarget(Cell))
+        return Cell;
+    }
+  return {-1, -1};
+}
+
 TSimFigures TSimulator::Run(int Games) {
   TSimFigures Figures;
   TClock::SetTickCount([] { return GVirtualTicks++; });
-  TSimScreen Screen;
+  const TFleets* Fleets = nullptr;
+  TSimScreen Screen(Fleets);
   Screen.FRecord = false;
   TBattleController Game(Screen, {});
+  Fleets = &Game.FFleets;
   auto& Violations = Figures.Violations;
   const auto Started = TSteady::now();
 
@@ -76,29 +118,39 @@ TSimFigures TSimulator::Run(int Games) {
     while (!Game.FFleets.PlacePlayerFleet())
       Game.FFleets.ClearBoard(Game.FMyBoard);
 
-    Screen.FCallsMs.clear();
-    Screen.FCallsTicks.clear();
+    Screen.FCalls.clear();
     Game.StartBattle();
     if (!Game.FBattle) {
       Append(Violations, {"the battle did not start with a fleet placed at random"}, G, "start");
       continue;
     }
-    // Every call but the last gave up at the time limit.
-    const auto Calls = static_cast<int>(Screen.FCallsMs.size());
-    double WaitMs = Screen.FCallsMs.back();
-    for (int C = 0; C + 1 < Calls; ++C) {
-      WaitMs += Screen.FCallsTicks[C];
-      if (Screen.FCallsTicks[C] <= TFleets::PlacementLimitMs)
-        Append(Violations, {"a placement gave up before its time limit"}, G, "start");
+    // Every call but the last gave a ship up or ran out of time; the player waits for all.
+    double WaitMs = 0;
+    for (size_t C = 0; C < Screen.FCalls.size(); ++C) {
+      const auto& Call = Screen.FCalls[C];
+      const bool Last = C + 1 == Screen.FCalls.size();
+      if ((Call.End == TPlacementEnd::peStood) != Last)
+        Append(Violations, {"a placement that stood was not the last of its start"}, G, "start");
+      if (Call.End == TPlacementEnd::peOutOfTime) {
+        ++Figures.PlacementOutOfTime;
+        WaitMs += Call.Ticks;
+        if (Call.Ticks <= TFleets::PlacementLimitMs)
+          Append(Violations, {"a placement ran out before its time limit"}, G, "start");
+      } else {
+        Figures.PlacementGivenUp += Call.End == TPlacementEnd::peHopeless;
+        WaitMs += Call.Ms;
+      }
     }
-    Figures.PlacementCalls.push_back(Calls);
-    Figures.PlacementTimeouts += Calls - 1;
-    Figures.PlacementMs.push_back(Screen.FCallsMs.back());
+    Figures.PlacementCalls.push_back(static_cast<int>(Screen.FCalls.size()));
+    Figures.PlacementMs.push_back(Screen.FCalls.back().Ms);
     Figures.ArrangementMs.push_back(WaitMs);
     Append(Violations, CheckBoard(Game.FMyBoard, Game.FFleets, 0, TBoardCheck::bcBattle), G,
            "player's board");
     Append(Violations, CheckBoard(Game.FEnemyBoard, Game.FFleets, 10, TBoardCheck::bcBattle), G,
            "computer's board");
+    OpenCells(Game);
+    TBoardWatch MyWatch(Game.FMyBoard, Game.FFleets, 0);
+    TBoardWatch EnemyWatch(Game.FEnemyBoard, Game.FFleets, TFleets::FleetSize);
 
     int Shots = 0;
     while (Game.FBattle) {
@@ -107,23 +159,7 @@ TSimFigures TSimulator::Run(int Games) {
         break;
       }
       if (!Game.FFiring) {
-        // The player's turn: pick a cell by the strategy and press on it.
-        TPoint Choice{-1, -1};
-        int Seen = 0;
-        for (int X = 0; X < 10; ++X)
-          for (int Y = 0; Y < 10; ++Y) {
-            const bool Wanted = FStrategy == TPlayerStrategy::psWater
-                                    ? Game.FEnemyBoard(X, Y).State == csEmpty
-                                    : Game.IsValidTarget({X, Y});
-            if (Wanted && PlayerRandom(++Seen) == 0) // reservoir sampling: uniform
-              Choice = {X, Y};
-          }
-        if (Seen == 0)
-          for (int X = 0; X < 10 && Seen == 0; ++X)
-            for (int Y = 0; Y < 10 && Seen == 0; ++Y)
-              if (Game.IsValidTarget({X, Y}))
-                Choice = {X, Y}, Seen = 1;
-        const TPoint Pixel = CellToPixel(Choice);
+        const TPoint Pixel = CellToPixel(PlayerChoice(Game));
         Game.EnemyBoardPress({Pixel.X + 10, Pixel.Y + 20});
         if (!Game.FFiring) {
           Append(Violations, {"a press on a valid target did not fire"}, G, "player");
@@ -131,17 +167,13 @@ TSimFigures TSimulator::Run(int Games) {
         }
       }
       const bool Enemy = Screen.Running(TCannon::cnEnemy) != 0;
-      const TBoard Before = Enemy ? Game.FMyBoard : Game.FEnemyBoard;
       if (!Screen.FinishCannon(Game)) {
         Append(Violations, {"no cannon flies while a shot is in flight"}, G, "battle");
         break;
       }
-      const TBoard& After = Enemy ? Game.FMyBoard : Game.FEnemyBoard;
       const char* Where = Enemy ? "computer's shot" : "player's shot";
-      Append(Violations, CheckBoardProgress(Before, After), G, Where);
-      Append(Violations, CheckSingleShot(Before, After), G, Where);
-      Append(Violations, CheckBoard(After, Game.FFleets, Enemy ? 0 : 10, TBoardCheck::bcBattleShot),
-             G, Where);
+      Append(Violations, (Enemy ? MyWatch : EnemyWatch).CheckShot(), G, Where);
+      Append(Violations, (Enemy ? EnemyWatch : MyWatch).CheckUntouched(), G, Where);
       Append(Violations, CheckTargeting(Game.FTargeting, Game.FMyBoard, Game.FFleets), G, Where);
     }
     if (Game.FMyLosses == 10)

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "TPoint.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
+
+class TBattleController;
 
 enum class TPlayerStrategy {
   psRandom, // uniform among the cells that may be shot at
@@ -14,10 +18,11 @@ struct TSimFigures {
   double Seconds = 0;
   std::vector<int> ComputerShotsWon; // the computer's shots in each game it won
   std::vector<int> PlayerShotsWon;   // the player's shots in each game he won
-  std::vector<int> PlacementCalls;   // calls of the random placement per arrangement
+  std::vector<int> PlacementCalls;   // calls of the random placement per start of battle
   std::vector<double> PlacementMs;   // time of each call that placed the fleet
   std::vector<double> ArrangementMs; // what the player waits at each start of battle
-  int PlacementTimeouts = 0;
+  int PlacementGivenUp = 0;          // calls that gave up a hopeless ship at once
+  int PlacementOutOfTime = 0;        // calls that ran out the time limit
   std::vector<std::string> Violations;
 };
 
@@ -25,10 +30,9 @@ struct TSimFigures {
 // player, checking the invariants of the boards and of the targeting after every shot.
 //
 // The tick count that limits the random placement is simulated: every reading advances it
-// by 1 ms, so a placement gives up after 1500 failed attempts instead of 1.5 s of them. A
-// ship that is still not placed by then has tried every head cell of its diagonal in both
-// orientations hundreds of times over, so the outcome is the game's own; a time-out is
-// counted as the 1.5 s the player would wait.
+// by 1 ms, so a placement runs out of time after 1500 failed attempts instead of 1.5 s of
+// them; such a call is counted as the 1.5 s the player would wait. Calls that stand the fleet
+// or give a hopeless ship up are timed for real.
 class TSimulator {
 public:
   TSimulator(TPlayerStrategy Strategy, uint64_t PlayerSeed)
@@ -41,7 +45,13 @@ public:
 
 private:
   uint32_t PlayerRandom(uint32_t N);
+  void OpenCells(const TBattleController& Game);
+  TPoint PlayerChoice(const TBattleController& Game);
 
   TPlayerStrategy FStrategy = TPlayerStrategy::psRandom;
   uint64_t FPlayerRng = 0;
+  // The cells the player has not shot at yet: all of them, or for a player who wants water
+  // the open water first and the decks apart.
+  std::vector<TPoint> FOpen;
+  std::vector<TPoint> FDecks;
 };

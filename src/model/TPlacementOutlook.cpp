@@ -1,0 +1,137 @@
+#include "TPlacementOutlook.h"
+
+#include "TShip.h"
+
+#include <algorithm>
+
+namespace {
+
+int CellIndex(int X, int Y) {
+  return 10 * Y + X;
+}
+
+} // namespace
+
+TPlacementOutlook::TPlacementOutlook(const TBoard& Board, const TShip& Ship, TPoint Candidate)
+    : FSize(Ship.FSize), FStartVertical(Ship.FVertical),
+      FDiagonal((Candidate.X - Candidate.Y + 10) % 10) {
+  for (int X = 0; X < 10; ++X)
+    for (int Y = 0; Y < 10; ++Y)
+      FOther[CellIndex(X, Y)] = Board(X, Y).State == csShip && Board(X, Y).Ship != &Ship;
+  FStart = StateOf(Candidate, PlaceOf(Ship));
+
+  // Every state the walk can reach from here, with the two outcomes of its attempt.
+  std::array<TAttempt, States> Attempts;
+  std::array<bool, States> Reached{};
+  std::array<int16_t, States> Order;
+  int Count = 0;
+  Order[Count++] = static_cast<int16_t>(FStart);
+  Reached[FStart] = true;
+  for (int I = 0; I < Count; ++I) {
+    const int State = Order[I];
+    Attempts[State] = Attempt(State);
+    for (int16_t Next : Attempts[State].Next)
+      if (Next != Stands && !Reached[Next]) {
+        Reached[Next] = true;
+        Order[Count++] = Next;
+      }
+  }
+
+  // Back from the attempts that may stand: a state is good when one of its outcomes stands or
+  // leads to a good state. Passes in reverse order of discovery settle most states at once;
+  // the walk's rounds of the diagonal need a few more.
+  for (bool Changed = true; Changed;) {
+    Changed = false;
+    for (int I = Count - 1; I >= 0; --I) {
+      const int State = Order[I];
+      if (FGood[State])
+        continue;
+      for (int16_t Next : Attempts[State].Next)
+        if (Next == Stands || FGood[Next]) {
+          FGood[State] = 1;
+          Changed = true;
+          break;
+        }
+    }
+  }
+}
+
+bool TPlacementOutlook::CanStand(TPoint Candidate, const TShip& Ship) const {
+  return FGood[StateOf(Candidate, PlaceOf(Ship))] != 0;
+}
+
+int TPlacementOutlook::PlaceOf(const TShip& Ship) {
+  if (!Ship.OnBoard())
+    return OffBoard;
+  return (Ship.FVertical ? 100 : 0) + CellIndex(Ship.FPos.X, Ship.FPos.Y);
+}
+
+TPoint TPlacementOutlook::Clamped(TPoint Head, bool Vertical) const {
+  if (Vertical)
+    Head.Y = std::min(Head.Y, 10 - FSize);
+  else
+    Head.X = std::min(Head.X, 10 - FSize);
+  return Head;
+}
+
+// The ship's own decks never block it: it leaves them when it moves or turns.
+bool TPlacementOutlook::Fits(TPoint Head, bool Vertical) const {
+  for (int K = 0; K < FSize; ++K)
+    if (FOther[Vertical ? CellIndex(Head.X, Head.Y + K) : CellIndex(Head.X + K, Head.Y)])
+      return false;
+  return true;
+}
+
+// The ring of the ship standing at Head, less the sides that the board's edge cuts off; the
+// ring so defined never holds the ship's own decks.
+bool TPlacementOutlook::Clear(TPoint Head, bool Vertical) const {
+  const int X2 = Vertical ? Head.X : Head.X + FSize - 1;
+  const int Y2 = Vertical ? Head.Y + FSize - 1 : Head.Y;
+  const int Left = std::max(Head.X - 1, 0), Top = std::max(Head.Y - 1, 0);
+  const int Right = std::min(X2 + 1, 9), Bottom = std::min(Y2 + 1, 9);
+  for (int X = Left; X <= Right; ++X)
+    if ((Head.Y > 0 && FOther[CellIndex(X, Top)]) || (Y2 < 9 && FOther[CellIndex(X, Bottom)]))
+      return false;
+  for (int Y = Top; Y <= Bottom; ++Y)
+    if ((Head.X > 0 && FOther[CellIndex(Left, Y)]) || (X2 < 9 && FOther[CellIndex(Right, Y)]))
+      return false;
+  return true;
+}
+
+bool TPlacementOutlook::Covers(int Place, TPoint Cell) const {
+  if (Place == OffBoard)
+    return false;
+  const bool Vertical = Place >= 100;
+  const int X = Place % 10, Y = Place % 100 / 10;
+  return Vertical ? Cell.X == X && Cell.Y >= Y && Cell.Y < Y + FSize
+                  : Cell.Y == Y && Cell.X >= X && Cell.X < X + FSize;
+}
+
+// One attempt of the walk, as the placement makes it: the candidate must be free water, the
+// ship moves there (pulled back from the far edge), the turn drawn may turn it about its head
+// (pulled back again), and it stands when nothing touches it. A failed attempt leaves the ship
+// where the attempt put it.
+TPlacementOutlook::TAttempt TPlacementOutlook::Attempt(int State) const {
+  const int Place = State % Places;
+  const int X = State / Places;
+  const TPoint Candidate{X, (X - FDiagonal + 10) % 10};
+  const int Following = (X + 1) % 10 * Places;
+  const bool Vertical = Place == OffBoard ? FStartVertical : Place >= 100;
+  auto Stay = [&](int NewPlace) { return static_cast<int16_t>(Following + NewPlace); };
+  auto PlaceAt = [](TPoint Head, bool Upright) {
+    return (Upright ? 100 : 0) + CellIndex(Head.X, Head.Y);
+  };
+
+  if (FOther[CellIndex(Candidate.X, Candidate.Y)] || Covers(Place, Candidate))
+    return {{Stay(Place), Stay(Place)}};
+  const TPoint Moved = Clamped(Candidate, Vertical);
+  if (!Fits(Moved, Vertical))
+    return {{Stay(Place), Stay(Place)}};
+  const int16_t Kept = Clear(Moved, Vertical) ? Stands : Stay(PlaceAt(Moved, Vertical));
+  if (FSize == 1)
+    return {{Kept, Kept}};
+  const TPoint Turned = Clamped(Moved, !Vertical);
+  if (!Fits(Turned, !Vertical))
+    return {{Kept, Stay(PlaceAt(Moved, Vertical))}};
+  return {{Kept, Clear(Turned, !Vertical) ? Stands : Stay(PlaceAt(Turned, !Vertical))}};
+}
