@@ -182,6 +182,7 @@ void TSalvoraMainWin::CreateComponents() {
 
   pnlResult = NewLabel(this, {263, 408, 156, 41}, QString(), GameFont(16, true));
   pnlResult->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  pnlResult->setAutoFillBackground(true); // a panel's own face, not the footer's wood
   pnlResult->setAlignment(Qt::AlignCenter);
   SetTextColour(pnlResult, QColor(0, 128, 0));
   pnlResult->hide();

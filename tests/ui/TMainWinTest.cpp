@@ -191,6 +191,20 @@ TEST_F(TMainWinTest, LastSinkingShowsTheResultAndNewGameClearsIt) {
   EXPECT_TRUE(Window.pnlResult->isVisible());
   EXPECT_EQ(Window.pnlResult->text(), QStringLiteral("Вы победили!"));
   EXPECT_EQ(Window.pnlResult->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+  // As the window shows it: the panel's own face under the bevel, not the footer's wood, and
+  // the green text centred on it.
+  const QImage Result = Window.grab(Window.pnlResult->geometry()).toImage();
+  const QColor Face = Window.palette().color(QPalette::Window);
+  EXPECT_EQ(QColor(Result.pixel(4, 4)), Face);
+  EXPECT_EQ(QColor(Result.pixel(151, 36)), Face);
+  int Left = Result.width(), Right = -1;
+  for (int X = 0; X < Result.width(); ++X)
+    for (int Y = 0; Y < Result.height(); ++Y)
+      if (const QColor C(Result.pixel(X, Y)); C.green() > C.red() + 60) {
+        Left = std::min(Left, X);
+        Right = std::max(Right, X);
+      }
+  EXPECT_LE(std::abs(Left - (Result.width() - 1 - Right)), 2) << Left << ".." << Right;
   EXPECT_EQ(Window.stKilledEnemy->text(), "10");
   // The sunk four-decker is drawn where it lies.
   const QImage Image = Board(Window.pbRight);
