@@ -11,6 +11,8 @@ packages=(
   libqt6multimedia6 qt6-image-formats-plugins fonts-liberation2
   # tests under a real X server and sound server
   xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils imagemagick python3
+  # a window manager, for the tests of frames, title bars and dialog hints
+  openbox
 )
 
 missing=()

@@ -32,13 +32,10 @@ private:
 
 } // namespace
 
-TAboutDlg::TAboutDlg(QWidget* Owner, const QIcon& Icon) : QDialog(Owner) {
+TAboutDlg::TAboutDlg(QWidget* Owner, const QIcon& Icon) : TFixedDialog(Owner, {371, 125}) {
   setObjectName(QStringLiteral("AboutDlg"));
   setWindowTitle(QStringLiteral("О программе"));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowCloseButtonHint);
   setFont(GameFont(11));
-  setFixedSize(371, 125);
 
   Image1 = new QLabel(this);
   Image1->setGeometry(8, 12, 32, 32);

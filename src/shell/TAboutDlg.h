@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include "TFixedDialog.h"
 
 class QLabel;
 class QPushButton;
 
 // Who made the game, with a mail link and a web link.
-class TAboutDlg : public QDialog {
+class TAboutDlg : public TFixedDialog {
 public:
   static void ShowAbout(QWidget* Owner, const QIcon& Icon);
 

@@ -6,13 +6,10 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-TOptionsDialog::TOptionsDialog(QWidget* Owner) : QDialog(Owner) {
+TOptionsDialog::TOptionsDialog(QWidget* Owner) : TFixedDialog(Owner, {290, 123}) {
   setObjectName(QStringLiteral("OptionsDialog"));
   setWindowTitle(QStringLiteral("Настройки "));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowCloseButtonHint);
   setFont(GameFont(11));
-  setFixedSize(290, 123);
 
   grpEffects = new QGroupBox(QStringLiteral(" Эффекты "), this);
   grpEffects->setGeometry(8, 7, 274, 77);

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include "TFixedDialog.h"
 
 class QCheckBox;
 class QGroupBox;
 class QPushButton;
 
 // The options: fire animation and sound, changed only when the player confirms.
-class TOptionsDialog : public QDialog {
+class TOptionsDialog : public TFixedDialog {
 public:
   // True when the player pressed OK; the two settings change only then.
   static bool ShowOptions(bool& Animation, bool& Sound, QWidget* Owner);

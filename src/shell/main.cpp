@@ -60,7 +60,8 @@ int main(int Argc, char** Argv) {
   {
     QApplication App(Argc, Argv);
     QApplication::setApplicationName(QStringLiteral("salvora"));
-    QApplication::setApplicationDisplayName(TSettings::AppTitle());
+    // No application display name: Qt would append it to every caption, and the dialogs'
+    // captions are their own ("О программе", not "О программе — Сальвора").
     // The layout is measured in the metrics of this family; Liberation Sans shares them.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 #if defined(Q_OS_UNIX)

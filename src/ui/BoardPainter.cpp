@@ -6,6 +6,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 void DrawMissMark(QPainter& Painter, TPoint Pixel) {
   // Two diagonals of 12 steps, each step two pixels wide; the end points stay unpainted, as
@@ -15,6 +16,24 @@ void DrawMissMark(QPainter& Painter, TPoint Pixel) {
     Painter.fillRect(Pixel.X + 10 + K, Pixel.Y + 22 - K, 2, 1, clGrid);
   }
 }
+
+namespace {
+
+// A grid line one logical pixel wide, laid on whole device pixels and as wide as the scale
+// rounded: at a fractional scale (1.2, 1.4, 1.6...) a plain one-pixel fill comes out one or
+// two device pixels wide depending on where it falls, and the grid looks uneven.
+void GridLine(QPainter& Painter, QRect Line) {
+  const QTransform ToDevice = Painter.deviceTransform();
+  const int Width = std::max(1, qRound(ToDevice.m11()));
+  const QRectF Device = ToDevice.mapRect(QRectF(Line));
+  const int Left = qRound(Device.left()), Top = qRound(Device.top());
+  const QRectF Snapped = Line.width() == 1
+                             ? QRectF(Left, Top, Width, qRound(Device.bottom()) - Top)
+                             : QRectF(Left, Top, qRound(Device.right()) - Left, Width);
+  Painter.fillRect(ToDevice.inverted().mapRect(Snapped), clGrid);
+}
+
+} // namespace
 
 void PaintBoard(QPainter& Painter, const TBoardView& View, QSize Size, const QFont& Font,
                 const QColor& Text, const QColor& Face) {
@@ -26,8 +45,8 @@ void PaintBoard(QPainter& Painter, const TBoardView& View, QSize Size, const QFo
   const QFontMetrics Metrics(Font);
   for (int I = 0; I < 10; ++I) {
     const int P = GridOrigin + CellPixels * I;
-    Painter.fillRect(GridOrigin, P, Size.width() - GridOrigin, 1, clGrid);
-    Painter.fillRect(P, GridOrigin, 1, Size.height() - GridOrigin, clGrid);
+    GridLine(Painter, {GridOrigin, P, Size.width() - GridOrigin, 1});
+    GridLine(Painter, {P, GridOrigin, 1, Size.height() - GridOrigin});
 
     const QString Column = QString::number(I + 1);
     const QRect ColumnBox(P + (CellPixels - Metrics.horizontalAdvance(Column)) / 2, 2,

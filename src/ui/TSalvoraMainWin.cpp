@@ -182,6 +182,7 @@ void TSalvoraMainWin::CreateComponents() {
 
   pnlResult = NewLabel(this, {263, 408, 156, 41}, QString(), GameFont(16, true));
   pnlResult->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  pnlResult->setAutoFillBackground(true); // a panel's own face, not the footer's wood
   pnlResult->setAlignment(Qt::AlignCenter);
   SetTextColour(pnlResult, QColor(0, 128, 0));
   pnlResult->hide();
@@ -199,8 +200,18 @@ void TSalvoraMainWin::CreateComponents() {
         Fire->Step();
   });
 
-  if (const QScreen* Screen = QGuiApplication::primaryScreen())
-    move(Screen->availableGeometry().center() - rect().center());
+  CentreOnScreen();
+}
+
+// The whole window, frame included, goes to the middle of the screen. Until a window manager
+// has framed it the frame is unknown and the client area stands for it.
+void TSalvoraMainWin::CentreOnScreen() {
+  const QScreen* Screen = screen();
+  if (!Screen)
+    return;
+  QRect Frame = frameGeometry();
+  Frame.moveCenter(Screen->availableGeometry().center());
+  move(Frame.topLeft());
 }
 
 bool TSalvoraMainWin::SaveSettings() {
@@ -218,6 +229,16 @@ void TSalvoraMainWin::showEvent(QShowEvent* Event) {
   if (!FShown) {
     FShown = true;
     FGame.FormShow();
+  }
+}
+
+// The frame's size is known once the window manager has framed the window, which moves it:
+// centre it again then, once.
+void TSalvoraMainWin::moveEvent(QMoveEvent* Event) {
+  QWidget::moveEvent(Event);
+  if (!FFramed && isVisible() && frameGeometry().size() != size()) {
+    FFramed = true;
+    CentreOnScreen();
   }
 }
 

@@ -105,6 +105,7 @@ public:
 
 protected:
   void showEvent(QShowEvent* Event) override;
+  void moveEvent(QMoveEvent* Event) override;
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
@@ -112,9 +113,11 @@ private:
     return Side == TSide::sdMy ? pnlLeftClient : pnlRightClient;
   }
   void CreateComponents();
+  void CentreOnScreen();
 
   std::array<std::vector<TJvBmpAnimator*>, 2> FFires;
   QFont FFont;
   bool FShown = false;
+  bool FFramed = false; // centred once more since the window manager framed the window
   bool FHourglass = false;
 };

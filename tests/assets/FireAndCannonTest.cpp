@@ -382,3 +382,45 @@ TEST(Cannon, EnemyCannonIsTheMirrorImage) {
   const QImage A = My.convertToFormat(QImage::Format_ARGB32);
   EXPECT_GT(Count(A, QRect(55, 0, 55, 43)), Count(A, QRect(0, 0, 55, 43)));
 }
+
+// The smoke thins out as one soft cloud: while it fades no frame scatters loose specks of a few
+// pixels over the footer's wood, and the cloud is still there in the last smoke frame.
+TEST(Cannon, SmokeFadesWithoutLooseSpecks) {
+  QByteArray Bytes = Resource("cannon-my.gif");
+  QBuffer Buffer(&Bytes);
+  QImageReader Reader(&Buffer, "gif");
+  const QImage Rest = Reader.read().convertToFormat(QImage::Format_ARGB32);
+  for (int K = 1; K < 12; ++K) {
+    const QImage F = Reader.read().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_FALSE(F.isNull()) << K;
+    auto Opaque = [&F](QPoint P) { return F.rect().contains(P) && qAlpha(F.pixel(P)) == 255; };
+    // Sizes of the opaque patches, eight neighbours joining.
+    std::vector<char> Seen(size_t(F.width()) * F.height(), 0);
+    int Specks = 0, Changed = 0;
+    for (int Y = 0; Y < F.height(); ++Y)
+      for (int X = 0; X < F.width(); ++X) {
+        Changed += F.pixel(X, Y) != Rest.pixel(X, Y);
+        if (!Opaque({X, Y}) || Seen[size_t(Y) * F.width() + X])
+          continue;
+        int Size = 0;
+        QList<QPoint> Todo{{X, Y}};
+        Seen[size_t(Y) * F.width() + X] = 1;
+        while (!Todo.isEmpty()) {
+          const QPoint P = Todo.takeLast();
+          ++Size;
+          for (int DY = -1; DY <= 1; ++DY)
+            for (int DX = -1; DX <= 1; ++DX) {
+              const QPoint N = P + QPoint(DX, DY);
+              if (Opaque(N) && !Seen[size_t(N.y()) * F.width() + N.x()]) {
+                Seen[size_t(N.y()) * F.width() + N.x()] = 1;
+                Todo << N;
+              }
+            }
+        }
+        Specks += Size <= 6;
+      }
+    EXPECT_EQ(Specks, 0) << "frame " << K;
+    if (K >= 8)
+      EXPECT_GT(Changed, 300) << "frame " << K << ": the fading cloud has gone";
+  }
+}

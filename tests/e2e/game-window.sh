@@ -10,8 +10,9 @@ cleanup_window() {
 }
 
 # Xvfb picks a free display number itself, so that tests running side by side never share one.
+# start_display [width x height]
 start_display() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
   export DISPLAY=":$(head -n 1 "$work/display")"

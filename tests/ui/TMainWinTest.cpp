@@ -1,4 +1,5 @@
 #include "BoardGeometry.h"
+#include "BoardPainter.h"
 #include "TClock.h"
 #include "TJvBmpAnimator.h"
 #include "TJvGIFAnimator.h"
@@ -11,10 +12,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtMath>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -85,6 +88,40 @@ TEST_F(TMainWinTest, EmptyBoardShowsGridLabelsAndBackground) {
       if ((X - 16) % 32 != 0 && (Y - 16) % 32 != 0)
         Differing += Image.pixel(X, Y) != Sea.pixel(X - 16, Y - 16);
   EXPECT_EQ(Differing, 0);
+}
+
+// At a fractional scale (the desktop's, or QT_SCALE_FACTOR) a one-pixel line falls on one or
+// two device pixels depending on where it lies; every grid line must come out as wide as the
+// others.
+TEST_F(TMainWinTest, GridLinesAreEquallyWideAtEveryScale) {
+  for (double Scale : {1.0, 1.2, 1.25, 1.4, 1.5, 1.6, 1.75, 2.0}) {
+    const int Side = qCeil(BoardPixels * Scale);
+    QImage Image(Side, Side, QImage::Format_RGB32);
+    Image.fill(Qt::black);
+    Image.setDevicePixelRatio(Scale);
+    {
+      QPainter Painter(&Image);
+      PaintBoard(Painter, TBoardView{}, {BoardPixels, BoardPixels}, Window.font(), Qt::black,
+                 Qt::black);
+    }
+    // The widths of the grey runs along one row (across the vertical lines) and one column.
+    const int Across = qRound(200 * Scale);
+    for (bool Vertical : {true, false}) {
+      std::vector<int> Widths;
+      for (int I = 0, Run = 0; I <= Side; ++I) {
+        const bool OnLine =
+            I < Side && QColor(Vertical ? Image.pixel(I, Across) : Image.pixel(Across, I)) == Grid;
+        if (OnLine) {
+          ++Run;
+        } else if (Run > 0) {
+          Widths.push_back(Run);
+          Run = 0;
+        }
+      }
+      EXPECT_EQ(Widths, std::vector<int>(10, std::max(1, qRound(Scale))))
+          << "scale " << Scale << (Vertical ? ", vertical lines" : ", horizontal lines");
+    }
+  }
 }
 
 TEST_F(TMainWinTest, MissCrossIsDrawnAtItsExactPixels) {
@@ -191,6 +228,20 @@ TEST_F(TMainWinTest, LastSinkingShowsTheResultAndNewGameClearsIt) {
   EXPECT_TRUE(Window.pnlResult->isVisible());
   EXPECT_EQ(Window.pnlResult->text(), QStringLiteral("Вы победили!"));
   EXPECT_EQ(Window.pnlResult->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+  // As the window shows it: the panel's own face under the bevel, not the footer's wood, and
+  // the green text centred on it.
+  const QImage Result = Window.grab(Window.pnlResult->geometry()).toImage();
+  const QColor Face = Window.palette().color(QPalette::Window);
+  EXPECT_EQ(QColor(Result.pixel(4, 4)), Face);
+  EXPECT_EQ(QColor(Result.pixel(151, 36)), Face);
+  int Left = Result.width(), Right = -1;
+  for (int X = 0; X < Result.width(); ++X)
+    for (int Y = 0; Y < Result.height(); ++Y)
+      if (const QColor C(Result.pixel(X, Y)); C.green() > C.red() + 60) {
+        Left = std::min(Left, X);
+        Right = std::max(Right, X);
+      }
+  EXPECT_LE(std::abs(Left - (Result.width() - 1 - Right)), 2) << Left << ".." << Right;
   EXPECT_EQ(Window.stKilledEnemy->text(), "10");
   // The sunk four-decker is drawn where it lies.
   const QImage Image = Board(Window.pbRight);

@@ -1,5 +1,7 @@
 #include "ArtCanvas.h"
 
+#include <QLinearGradient>
+#include <QPainterPath>
 #include <algorithm>
 
 QImage MakeCanvas(int Width, int Height) {
@@ -46,4 +48,15 @@ QColor Mix(QColor A, QColor B, double T) {
 QColor Shade(QColor C, double Factor) {
   auto Channel = [Factor](int V) { return std::clamp(int(V * Factor + 0.5), 0, 255); };
   return QColor(Channel(C.red()), Channel(C.green()), Channel(C.blue()));
+}
+
+void PaintLitPart(QPainter& P, const QPainterPath& Path, QColor Base, double Top, double Bottom,
+                  QColor Outline, double Pen) {
+  QLinearGradient G(0, Top, 0, Bottom);
+  G.setColorAt(0.0, Shade(Base, 1.22));
+  G.setColorAt(0.45, Base);
+  G.setColorAt(1.0, Shade(Base, 0.68));
+  P.setBrush(G);
+  P.setPen(Pen > 0 ? QPen(Outline, Pen) : Qt::NoPen);
+  P.drawPath(Path);
 }

@@ -20,3 +20,8 @@ QColor Mix(QColor A, QColor B, double T);
 
 // Multiplies the colour's channels by Factor, clamped.
 QColor Shade(QColor C, double Factor);
+
+// Fills a part of a figure lit from above, lighter at Top and darker at Bottom, in the painted
+// look of the ships; Pen 0 draws no outline.
+void PaintLitPart(QPainter& P, const QPainterPath& Path, QColor Base, double Top, double Bottom,
+                  QColor Outline, double Pen);

@@ -161,41 +161,68 @@ void Fireball(QPainter& P, QPointF Centre, double Radius, uint32_t Seed) {
   P.drawPath(Shape);
 }
 
-// A cloud of smoke puffs round Centre. Shade 0 is black smoke, 1 nearly white; Thin 0..1 eats
-// holes into it as it fades (the GIF has no partial transparency).
-void Smoke(QPainter& P, QPointF Centre, double Radius, double ShadeLevel, double Thin,
+// A cloud of smoke puffs round Centre. Shade 0 is black smoke, 1 nearly white; Opacity 1 hides
+// what lies behind, less lets it show through as the cloud fades. The GIF has no partial
+// transparency, so where the cloud lies over bare ground its colour is blended with the
+// footer's wood and the pixel drawn opaque; the outline follows a smooth density, so the cloud
+// never breaks into loose pixels.
+void Smoke(QPainter& P, QPointF Centre, double Radius, double ShadeLevel, double Opacity,
            uint32_t Seed) {
   TArtRandom Random(Seed);
-  const TNoise Holes(Seed);
-  QImage Layer = MakeCanvas(Width, Height);
+  const TNoise Billows(Seed);
+  const QColor Base = Mix(QColor(34, 32, 32), QColor(236, 236, 232), ShadeLevel);
+  QImage Density = MakeCanvas(Width, Height), Lit = MakeCanvas(Width, Height);
   {
-    QPainter L(&Layer);
-    L.setRenderHint(QPainter::Antialiasing);
-    const QColor Base = Mix(QColor(34, 32, 32), QColor(236, 236, 232), ShadeLevel);
+    QPainter D(&Density), L(&Lit);
+    for (QPainter* Layer : {&D, &L}) {
+      Layer->setRenderHint(QPainter::Antialiasing);
+      Layer->setTransform(P.transform());
+      Layer->setPen(Qt::NoPen);
+    }
     for (int I = 0; I < 9; ++I) {
       const double A = Random.Range(0, 2 * std::numbers::pi);
-      const double D = Random.Range(0, Radius * 0.6);
+      const double Dist = Random.Range(0, Radius * 0.6);
       const double R = Random.Range(Radius * 0.35, Radius * 0.6);
-      const QPointF C = Centre + QPointF(std::cos(A) * D, std::sin(A) * D * 0.75);
-      QRadialGradient G(C - QPointF(R * 0.35, R * 0.35), R * 1.3);
-      G.setColorAt(0.0, Shade(Base, 1.25));
-      G.setColorAt(1.0, Shade(Base, 0.78));
-      L.setPen(Qt::NoPen);
-      L.setBrush(G);
-      L.drawEllipse(C, R, R);
+      const QPointF C = Centre + QPointF(std::cos(A) * Dist, std::sin(A) * Dist * 0.75);
+      QRadialGradient Puff(C, R * 1.25); // dense inside the puff, thinning past its rim
+      Puff.setColorAt(0.0, QColor(0, 0, 0, 255));
+      Puff.setColorAt(0.6, QColor(0, 0, 0, 230));
+      Puff.setColorAt(1.0, QColor(0, 0, 0, 0));
+      D.setBrush(Puff);
+      D.drawEllipse(C, R * 1.25, R * 1.25);
+      QRadialGradient Light(C - QPointF(R * 0.35, R * 0.35), R * 1.5); // lit from the top left
+      Light.setColorAt(0.0, Shade(Base, 1.25));
+      Light.setColorAt(1.0, Shade(Base, 0.78));
+      L.setBrush(Light);
+      L.drawEllipse(C, R * 1.25, R * 1.25);
     }
   }
-  if (Thin > 0.0) {
-    for (int Y = 0; Y < Height; ++Y) {
-      QRgb* Row = reinterpret_cast<QRgb*>(Layer.scanLine(Y));
-      for (int X = 0; X < Width; ++X) {
-        if (Holes.Fractal(X / 4.0, Y / 4.0, 2) < Thin) {
-          Row[X] = 0;
-        }
-      }
+  QImage Backing = MakeCanvas(Width, Height), Cloud = MakeCanvas(Width, Height);
+  const QRgb Wood = WoodFringe.rgb();
+  for (int Y = 0; Y < Height; ++Y) {
+    const QRgb* DRow = reinterpret_cast<const QRgb*>(Density.constScanLine(Y));
+    const QRgb* LRow = reinterpret_cast<const QRgb*>(Lit.constScanLine(Y));
+    QRgb* BRow = reinterpret_cast<QRgb*>(Backing.scanLine(Y));
+    QRgb* CRow = reinterpret_cast<QRgb*>(Cloud.scanLine(Y));
+    for (int X = 0; X < Width; ++X) {
+      const double Cover = qAlpha(DRow[X]) / 255.0;
+      if (Cover <= 0.0)
+        continue;
+      if (Cover >= 0.5)
+        BRow[X] = Wood;
+      const QColor Puffs = qAlpha(LRow[X]) ? QColor::fromRgba(qUnpremultiply(LRow[X])) : Base;
+      const QColor Shaded = Shade(Puffs, 0.9 + 0.2 * Billows.Fractal(X / 7.0, Y / 7.0, 2));
+      CRow[X] = qPremultiply(
+          qRgba(Shaded.red(), Shaded.green(), Shaded.blue(), int(255 * Opacity * Cover + 0.5)));
     }
   }
-  P.drawImage(0, 0, Layer);
+  P.save();
+  P.resetTransform();
+  P.setCompositionMode(QPainter::CompositionMode_DestinationOver); // behind the cannon
+  P.drawImage(0, 0, Backing);
+  P.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  P.drawImage(0, 0, Cloud);
+  P.restore();
 }
 
 // The iron ball in flight, trailing fire from the barrel.
@@ -244,45 +271,45 @@ QList<QImage> MakeCannonFrames() {
       break;
     case 3:
       Cannon(P, 3);
-      Smoke(P, M + QPointF(-2, 2), 10, 0.0, 0.0, 31);
+      Smoke(P, M + QPointF(-2, 2), 10, 0.0, 1.0, 31);
       Fireball(P, M + QPointF(8, -7), 18.0, 13);
       break;
     case 4:
       Cannon(P, 2);
-      Smoke(P, M + QPointF(2, -1), 16, 0.02, 0.0, 32);
+      Smoke(P, M + QPointF(2, -1), 16, 0.02, 1.0, 32);
       Fireball(P, M + QPointF(7, -6), 9.0, 14);
       Ball(P, M + Path * 0.22, Path);
       break;
     case 5:
       Cannon(P, 1);
-      Smoke(P, M + QPointF(3, -3), 20, 0.08, 0.0, 33);
+      Smoke(P, M + QPointF(3, -3), 20, 0.08, 0.96, 33);
       Ball(P, M + Path * 0.45, Path);
       break;
     case 6:
       Cannon(P, 0);
-      Smoke(P, M + QPointF(4, -5), 23, 0.22, 0.05, 34);
+      Smoke(P, M + QPointF(4, -5), 23, 0.22, 0.9, 34);
       Ball(P, M + Path * 0.68, Path);
       break;
     case 7:
       Cannon(P, 0);
-      Smoke(P, M + QPointF(5, -7), 24, 0.4, 0.12, 35);
+      Smoke(P, M + QPointF(5, -7), 24, 0.4, 0.8, 35);
       Ball(P, M + Path * 0.92, Path); // only its trail is left in the corner
       break;
     case 8:
       Cannon(P, 0);
-      Smoke(P, M + QPointF(6, -9), 26, 0.58, 0.22, 36);
+      Smoke(P, M + QPointF(6, -9), 26, 0.58, 0.68, 36);
       break;
     case 9:
       Cannon(P, 0);
-      Smoke(P, M + QPointF(7, -11), 27, 0.76, 0.34, 37);
+      Smoke(P, M + QPointF(7, -11), 26, 0.76, 0.56, 37);
       break;
     case 10:
       Cannon(P, 0);
-      Smoke(P, M + QPointF(8, -13), 28, 0.9, 0.48, 38);
+      Smoke(P, M + QPointF(8, -13), 25, 0.9, 0.44, 38);
       break;
     case 11:
       Cannon(P, 0);
-      Smoke(P, M + QPointF(9, -15), 29, 0.96, 0.62, 39);
+      Smoke(P, M + QPointF(9, -15), 23, 0.96, 0.32, 39);
       break;
     default: // 0 and 12: at rest
       Cannon(P, 0);

@@ -7,6 +7,7 @@
 // hot spot is (15, 15).
 QImage MakeTargetCursor();
 
-// The application icon at Size x Size, ARGB: the front half of a grey warship, bow to the
-// left, under a blue sky above a strip of dark sea, on a rounded square.
+// The application icon at Size x Size, ARGB, painted like the ships and the wood: the front
+// half of a grey warship, bow to the left, under a cloudy blue sky above rippled dark sea, in
+// a light oak frame with rounded corners.
 QImage MakeIcon(int Size);

@@ -13,13 +13,7 @@ const QColor SeaFringe(40, 92, 132);
 // Fills a part with light from above: lighter at its top edge, darker at its foot.
 void Part(QPainter& P, const QPainterPath& Path, QColor Base, double Top, double Bottom,
           double Pen = 0.7) {
-  QLinearGradient G(0, Top, 0, Bottom);
-  G.setColorAt(0.0, Shade(Base, 1.22));
-  G.setColorAt(0.45, Base);
-  G.setColorAt(1.0, Shade(Base, 0.68));
-  P.setBrush(G);
-  P.setPen(Pen > 0 ? QPen(Outline, Pen) : Qt::NoPen);
-  P.drawPath(Path);
+  PaintLitPart(P, Path, Base, Top, Bottom, Outline, Pen);
 }
 
 QPainterPath Box(double X1, double Y1, double X2, double Y2) {

@@ -6,16 +6,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-struct TWoodLook {
-  uint32_t Seed = 0;
-  QColor Light, Dark;
-  double Lines = 0.0; // grain lines per pixel across the board
-  double Warp = 0.0;  // how far the grain wanders: straight grain low, figured grain high
-  double WarpScale = 0.0;
-};
-
 QImage MakeWood(int Width, int Height, const TWoodLook& Look) {
   const TNoise Warp(Look.Seed);
   const TNoise Fibres(Look.Seed ^ 0xF1B3u);
@@ -42,6 +32,8 @@ QImage MakeWood(int Width, int Height, const TWoodLook& Look) {
   }
   return Wood;
 }
+
+namespace {
 
 // A bevel: a light top edge and a dark bottom edge, so the strip reads as a board.
 void Bevel(QImage& Wood, int Depth) {

@@ -1,6 +1,20 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
+#include <cstdint>
+
+// The look of a wooden board: grain colours, how dense and how figured the grain is.
+struct TWoodLook {
+  uint32_t Seed = 0;
+  QColor Light, Dark;
+  double Lines = 0.0; // grain lines per pixel across the board
+  double Warp = 0.0;  // how far the grain wanders: straight grain low, figured grain high
+  double WarpScale = 0.0;
+};
+
+// A board of Width x Height with the grain running along it, RGB.
+QImage MakeWood(int Width, int Height, const TWoodLook& Look);
 
 // The wooden strips of the main window, RGB.
 // Header, 681 x 44: light oak with fine straight grain.

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QDialog>
+
+// A dialog of a fixed layout: its own size only, a close button and no minimise or maximise
+// button, kept above the window that owns it.
+class TFixedDialog : public QDialog {
+public:
+  TFixedDialog(QWidget* Owner, QSize ClientSize);
+
+protected:
+  void changeEvent(QEvent* Event) override;
+};
