@@ -28,9 +28,11 @@ std::vector<std::string> CheckBoard(const TBoard& Board, TFleets& Fleets, int Fi
 // that the full check has found sound. After every shot on this board: exactly one cell was
 // shot (empty water became known water, or an unhit deck became hit), a sinking added the whole
 // ring of its ship as known water and nothing else did, no other cell changed in any field, the
-// ship hit counts one more hit on the decks that hold it, and no other ship changed. After a
-// shot on the other board: nothing here changed at all. Together with the full check at the
-// start this checks every cell and every ship after every shot, at the cost of comparing bytes.
+// ship hit counts one more hit on the decks that hold it, and no other ship changed. Whatever
+// changed here since the last check counts, so a shot on the other board that touched this one
+// shows at the next check, and CheckUntouched finds it at the end of a game. Together with the
+// full check at the start this checks every cell and every ship after every shot, at the cost
+// of comparing bytes.
 class TBoardWatch {
 public:
   TBoardWatch(const TBoard& Board, TFleets& Fleets, int FirstShip);

@@ -172,10 +172,12 @@ TSimFigures TSimulator::Run(int Games) {
         break;
       }
       const char* Where = Enemy ? "computer's shot" : "player's shot";
+      // A change to the other board shows at its next shot, or at the end of the game.
       Append(Violations, (Enemy ? MyWatch : EnemyWatch).CheckShot(), G, Where);
-      Append(Violations, (Enemy ? EnemyWatch : MyWatch).CheckUntouched(), G, Where);
       Append(Violations, CheckTargeting(Game.FTargeting, Game.FMyBoard, Game.FFleets), G, Where);
     }
+    Append(Violations, MyWatch.CheckUntouched(), G, "end of game");
+    Append(Violations, EnemyWatch.CheckUntouched(), G, "end of game");
     if (Game.FMyLosses == 10)
       Figures.ComputerShotsWon.push_back(Game.FEnemyShots);
     else if (Game.FEnemyLosses == 10)
