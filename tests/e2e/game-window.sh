@@ -58,7 +58,9 @@ start_game() {
 # Ends the game as a session does and waits for it.
 quit_game() {
   kill -TERM "$game_pid"
-  wait_for_game_end
+  for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$game_pid" 2>/dev/null && { echo "FAIL: the game did not quit"; exit 1; }
+  game_pid=""
 }
 
 # Ends the game with the close box of its window's frame (start_window_manager), as a player
@@ -69,10 +71,6 @@ close_game() {
   [ -n "$top" ] || { echo "FAIL: the window has no frame"; exit 1; }
   # The close box is the title bar's last button, at its right end.
   xdotool mousemove $((ox + 682 + right - top / 2)) $((oy - top / 2)) click 1
-  wait_for_game_end
-}
-
-wait_for_game_end() {
   for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$game_pid" 2>/dev/null && { echo "FAIL: the game did not quit"; exit 1; }
   game_pid=""
