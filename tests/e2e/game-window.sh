@@ -22,7 +22,7 @@ start_display() {
 # A window manager on that display, so that the game's window has a frame whose close box
 # asks the game to close, as on a desktop.
 start_window_manager() {
-  openbox --sm-disable >/dev/null 2>&1 &
+  XDG_CACHE_HOME=$work/cache XDG_CONFIG_HOME=$work/config openbox --sm-disable >/dev/null 2>&1 &
   wm_pid=$!
   for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
