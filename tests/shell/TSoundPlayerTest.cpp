@@ -10,6 +10,7 @@
 #include <QMediaDevices>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -49,14 +50,14 @@ protected:
   // Plays the cue and expects it back at once: no event loop ran inside the call (a call
   // queued before it still waits) and it took far less than any cue sounds.
   static void PlayAtOnce(TSoundPlayer& player, TSoundId id, bool wait) {
-    bool looped = false;
+    auto looped = std::make_shared<bool>(false);
     QMetaObject::invokeMethod(
-        qApp, [&] { looped = true; }, Qt::QueuedConnection);
+        qApp, [looped] { *looped = true; }, Qt::QueuedConnection);
     QElapsedTimer clock;
     clock.start();
     player.PlaySnd(id, wait);
     EXPECT_LT(clock.elapsed(), 250) << "cue " << int(id);
-    EXPECT_FALSE(looped) << "cue " << int(id) << " waited in an event loop";
+    EXPECT_FALSE(*looped) << "cue " << int(id) << " waited in an event loop";
     QCoreApplication::processEvents();
   }
 };
