@@ -9,10 +9,8 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev libgtest-dev
   # run: the multimedia backend and a font that fits the layout's metrics
   libqt6multimedia6 qt6-image-formats-plugins fonts-liberation2
-  # tests under a real X server and sound server
-  xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils imagemagick python3
-  # a window manager, for the tests of frames, title bars and dialog hints
-  openbox
+  # tests under a real X server (with a window manager) and sound server
+  xvfb xauth x11-utils xdotool openbox pulseaudio pulseaudio-utils imagemagick python3
 )
 
 missing=()

@@ -26,10 +26,15 @@ TRandomSource& TRandomSource::Instance() {
 // The count of re-seeds is mixed in too, so that two re-seeds within one tick of a coarse
 // clock still start different sequences.
 void TRandomSource::Randomize() {
-  Seed(TClock::ReadCounter() ^ (++FReseeds * 0xD1B54A32D192ED03ull));
+  SetState(TClock::ReadCounter() ^ (++FReseeds * 0xD1B54A32D192ED03ull));
 }
 
 void TRandomSource::Seed(uint64_t Value) {
+  FReseeds = 0;
+  SetState(Value);
+}
+
+void TRandomSource::SetState(uint64_t Value) {
   for (uint64_t& Word : FState)
     Word = SplitMix(Value);
 }

@@ -10,13 +10,14 @@ class TRandomSource {
 public:
   static TRandomSource& Instance();
 
-  void Randomize();          // re-seed from TClock::ReadCounter
-  void Seed(uint64_t Value); // re-seed from a given value
-  // Counts re-seeds afresh, so that the same clock readings replay the same draws.
-  void RestartReseeds() { FReseeds = 0; }
+  void Randomize(); // re-seed from TClock::ReadCounter
+  // Starts afresh from Value, the count of re-seeds included: from here on every draw depends
+  // only on Value and the clock counter, not on what the process drew before.
+  void Seed(uint64_t Value);
   uint32_t Random(uint32_t N); // uniform in 0..N - 1; N must be at least 1
 
 private:
+  void SetState(uint64_t Value);
   uint64_t Next();
 
   uint64_t FState[4] = {1, 2, 3, 4};

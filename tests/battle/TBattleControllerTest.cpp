@@ -5,7 +5,9 @@
 #include "Messages.h"
 #include "TClock.h"
 #include "TFakeScreen.h"
+#include "TPinnedRandom.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -32,20 +34,39 @@ TLog Join(std::initializer_list<TLog> Parts) {
   return All;
 }
 
+// The cell a status line of the computer's shot names, (-1, -1) for any other line.
+TPoint EnemyShotCell(const std::string& Line) {
+  for (int X = 0; X < 10; ++X)
+    for (int Y = 0; Y < 10; ++Y)
+      if (Line == "Status 1 " + FormatShot(msgEnemyLastShot, {X, Y}))
+        return {X, Y};
+  return {-1, -1};
+}
+
+// Whether a cell lies next to a deck of the ship (diagonals included) or on one.
+bool Touches(const TShip& Ship, TPoint Cell) {
+  for (int K = 0; K < Ship.FSize; ++K) {
+    const TPoint Deck = Ship.Deck(K);
+    if (std::abs(Deck.X - Cell.X) <= 1 && std::abs(Deck.Y - Cell.Y) <= 1)
+      return true;
+  }
+  return false;
+}
+
+// A start of the clock counter whose first computer turn (after the player's miss at В-3)
+// hits, sinks a ship and misses.
+constexpr uint64_t TurnWithASinkingSeed = 35;
+
 struct TBattleTest : testing::Test {
   TFakeScreen Screen;
   TBattleController Game{Screen, {}};
+  TPinnedRandom Random{7};
   uint32_t Ticks = 0;
-  uint64_t Counter = 7;
 
   void SetUp() override {
     TClock::SetTickCount([this] { return Ticks++; });
-    TClock::SetCounter([this] { return Counter++; });
   }
-  void TearDown() override {
-    TClock::SetTickCount({});
-    TClock::SetCounter({});
-  }
+  void TearDown() override { TClock::SetTickCount({}); }
 
   // Spreads the player's fleet, as a player would by moving the ships.
   void SpreadMyFleet() {
@@ -207,32 +228,66 @@ TEST_F(TBattleTest, PressesThatMayNotShootDoNothing) {
   EXPECT_TRUE(Screen.TakeLog().empty());
 }
 
-TEST_F(TBattleTest, ComputersTurnEndsAtItsFirstMissWithTheAimingCursorBack) {
+// The computer shoots until its first miss. A hit is marked and burns before the board is
+// shown, the counters follow, its cue is heard to the end and only then does the cannon fire
+// again; a sinking also rings the ship with known water and starts a fresh hunt; the miss
+// hands the turn back before the aiming cursor is refreshed.
+TEST_F(TBattleTest, ComputersTurnHitsSinksAndEndsAtItsFirstMiss) {
+  Random.Pin(TurnWithASinkingSeed);
   StartKnownBattle();
   ShootAndLand({2, 2});
-  int Guard = 0;
+  TPoint Target{-1, -1};
+  // At each repaint of the player's board: is the shot cell marked, and every sunk ship
+  // ringed? At the cursor refresh: may the player aim yet?
+  Screen.FNote = [&](const std::string& Line) -> std::string {
+    if (const TPoint Cell = EnemyShotCell(Line); Cell.X >= 0)
+      Target = Cell;
+    if (Line == "UpdateAimCursor")
+      return Game.CanAim() ? "may aim" : "may not aim";
+    if (Line != "Repaint My")
+      return {};
+    bool Shown = Game.FMyBoard[Target].State == csMiss || Game.FMyBoard[Target].IsHit;
+    for (int I = 0; I < 10; ++I) {
+      const TShip& Ship = Game.FFleets.MyShip(I);
+      for (int X = 0; X < 10; ++X)
+        for (int Y = 0; Y < 10; ++Y)
+          if (Ship.FState == ssSunk && Touches(Ship, {X, Y}) && Game.FMyBoard(X, Y).State != csShip)
+            Shown &= Game.FMyBoard(X, Y).State == csMiss;
+    }
+    return Shown ? "marked" : "unmarked";
+  };
+  int Hits = 0, Sinkings = 0, Guard = 0;
   while (Game.FFiring && ++Guard < 100) {
-    const int Losses = Game.FMyLosses;
+    const int Losses = Game.FMyLosses, Shots = Game.FEnemyShots;
     ASSERT_TRUE(Screen.FinishCannon(Game));
     const TLog Log = Screen.TakeLog();
-    const std::string Status = Log.at(0);
-    ASSERT_EQ(Status.rfind("Status 1 Последний удар противника на ", 0), 0u);
-    if (!Game.FFiring) {
-      EXPECT_EQ(TLog(Log.begin() + 1, Log.end()), Join({{"UpdateAimCursor", "Repaint My"},
-                                                        Counters(1, Losses, Game.FEnemyShots, 0),
-                                                        {"PlaySnd Splash"}}));
+    const std::string Status = "Status 1 " + FormatShot(msgEnemyLastShot, Target);
+    const TCell& Cell = Game.FMyBoard[Target];
+    if (Cell.State != csShip) {
+      EXPECT_EQ(Log, Join({{Status, "UpdateAimCursor [may aim]", "Repaint My [marked]"},
+                           Counters(1, Losses, Shots + 1, 0),
+                           {"PlaySnd Splash"}}));
+      EXPECT_FALSE(Game.FFiring);
+      break;
+    }
+    const bool Sunk = Cell.Ship->FState == ssSunk;
+    EXPECT_EQ(Log, Join({{Status,
+                          "AddFire My " + std::to_string(Target.X) + "," + std::to_string(Target.Y),
+                          "Repaint My [marked]"},
+                         Counters(1, Losses + Sunk, Shots + 1, 0),
+                         {"PlaySnd MyFire wait", "PlaySnd EnemyShot", "StartCannon Enemy"}}));
+    if (Sunk) { // the next shot starts a fresh hunt
+      ++Sinkings;
+      EXPECT_TRUE(Game.FTargeting.FWounded.empty());
+      EXPECT_EQ(Game.FTargeting.FHuntAxis, TTargeting::axNone);
     } else {
-      EXPECT_EQ(Log.at(1).rfind("AddFire My ", 0), 0u);
-      EXPECT_EQ(TLog(Log.begin() + 2, Log.end()),
-                Join({{"Repaint My"},
-                      Counters(1, Game.FMyLosses, Game.FEnemyShots, 0),
-                      {"PlaySnd MyFire wait", "PlaySnd EnemyShot", "StartCannon Enemy"}}));
-      if (Game.FMyLosses > Losses) { // a sinking: the next shot starts a fresh hunt
-        EXPECT_TRUE(Game.FTargeting.FWounded.empty());
-        EXPECT_EQ(Game.FTargeting.FHuntAxis, TTargeting::axNone);
-      }
+      ++Hits;
+      EXPECT_EQ(Game.FTargeting.FWounded.back(), Target);
     }
   }
+  // The seed gives this turn a hit that does not sink, a sinking and a miss.
+  EXPECT_GE(Hits, 1);
+  EXPECT_GE(Sinkings, 1);
   EXPECT_FALSE(Game.FFiring);
   EXPECT_TRUE(Game.FBattle);
 }
@@ -260,6 +315,8 @@ TEST_F(TBattleTest, WholeGameWonWithoutAMiss) {
   EXPECT_TRUE(Screen.TakeLog().empty());
 }
 
+// Every computer shot lands on a cell never shot before and never next to a ship it has
+// sunk: that ring is known water.
 TEST_F(TBattleTest, WholeGameLostShootingOnlyWater) {
   StartKnownBattle();
   TLog Last;
@@ -273,8 +330,18 @@ TEST_F(TBattleTest, WholeGameLostShootingOnlyWater) {
             Water = {X, Y};
       Press(Water);
     }
+    const TBoard Before = Game.FMyBoard;
+    std::vector<const TShip*> Sunk;
+    for (int I = 0; I < 10; ++I)
+      if (Game.FFleets.MyShip(I).FState == ssSunk)
+        Sunk.push_back(&Game.FFleets.MyShip(I));
     ASSERT_TRUE(Screen.FinishCannon(Game));
     Last = Screen.TakeLog();
+    if (const TPoint Target = EnemyShotCell(Last.at(0)); Target.X >= 0) {
+      EXPECT_TRUE(Before[Target].State != csMiss && !Before[Target].IsHit) << Last.at(0);
+      for (const TShip* Ship : Sunk)
+        EXPECT_FALSE(Touches(*Ship, Target)) << Last.at(0);
+    }
   }
   ASSERT_FALSE(Game.FBattle);
   EXPECT_EQ(Game.FMyLosses, 10);
@@ -355,11 +422,14 @@ TEST_F(TBattleTest, SetUpPressesSelectMoveAndTurnShips) {
   PressAt(TMouseButton::mbRight, {5, 5}); // turns about its head, wherever the press is
   EXPECT_TRUE(Four.FVertical);
   EXPECT_EQ(Four.FPos, (TPoint{6, 0}));
+  PressAt(TMouseButton::mbLeft, {6, 2}); // its own third deck: the head moves there
+  EXPECT_EQ(Game.FSelectedShip, &Four);
+  EXPECT_EQ(Four.FPos, (TPoint{6, 2}));
   PressAt(TMouseButton::mbRight, {5, 5});
   EXPECT_FALSE(Four.FVertical);
   PressAt(TMouseButton::mbLeft, {8, 1}); // the three-decker's deck: selects it
   EXPECT_EQ(Game.FSelectedShip, &Three);
-  PressAt(TMouseButton::mbLeft, {5, 0}); // would overlap the four-decker: refused
+  PressAt(TMouseButton::mbLeft, {5, 2}); // would overlap the four-decker: refused
   EXPECT_EQ(Three.FPos, (TPoint{7, 1}));
   Game.FBlinkOn = false;
   PressAt(TMouseButton::mbMiddle, {7, 1});

@@ -1,6 +1,6 @@
 #include "TTargeting.h"
 
-#include "TClock.h"
+#include "TPinnedRandom.h"
 #include "TShip.h"
 
 #include <algorithm>
@@ -18,12 +18,7 @@ struct TTargetingTest : testing::Test {
   TBoard Board;
   TTargeting Targeting;
   std::vector<std::unique_ptr<TShip>> Ships;
-  uint64_t Counter = 100;
-
-  void SetUp() override {
-    TClock::SetCounter([this] { return Counter++; });
-  }
-  void TearDown() override { TClock::SetCounter({}); }
+  TPinnedRandom Random{100};
 
   TShip& Place(int Size, TPoint Head, bool Vertical) {
     auto& Ship = *Ships.emplace_back(std::make_unique<TShip>(nullptr, nullptr, Size));

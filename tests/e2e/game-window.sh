@@ -3,9 +3,10 @@
 # up on exit.
 
 work=$(mktemp -d)
-game_pid="" xvfb_pid=""
+game_pid="" xvfb_pid="" wm_pid=""
 cleanup_window() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
 }
 
@@ -19,30 +20,58 @@ start_display() {
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 }
 
-# start_game <executable> <settings text>: a copy of the game, with Sounds/ if it has one.
+# A window manager on that display, so that the game's window has a frame whose close box
+# asks the game to close, as on a desktop.
+start_window_manager() {
+  XDG_CACHE_HOME=$work/cache XDG_CONFIG_HOME=$work/config openbox --sm-disable >/dev/null 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+    sleep 0.05
+  done
+  echo "FAIL: no window manager"
+  exit 1
+}
+
+# start_game <executable> <settings text> [sounds folder]: a copy of the game, with the
+# executable's Sounds/ if it has one, or the given folder as Sounds/.
 start_game() {
-  local dir="$work/game"
+  local dir="$work/game" sounds=${3:-$(dirname "$1")/Sounds}
   rm -rf "$dir" && mkdir -p "$dir"
   cp "$1" "$dir/salvora"
-  [ -d "$(dirname "$1")/Sounds" ] && cp -r "$(dirname "$1")/Sounds" "$dir/"
+  [ -d "$sounds" ] && cp -r "$sounds" "$dir/Sounds"
   printf "$2" >"$dir/salvora.ini"
   "$dir/salvora" >"$dir/log" 2>&1 &
   game_pid=$!
   win=""
   for _ in $(seq 100); do
-    win=$(xdotool search --name 'Сальвора' 2>/dev/null | head -1 || true)
+    win=$(xdotool search --onlyvisible --name 'Сальвора' 2>/dev/null | head -1 || true)
     [ -n "$win" ] && break
     sleep 0.1
   done
   [ -n "$win" ] || { echo "FAIL: no game window"; cat "$dir/log"; exit 1; }
   sleep 0.5
-  eval "$(xdotool getwindowgeometry --shell "$win")"
-  ox=$X oy=$Y
+  # The window's client area on the screen (xdotool counts a frame's offset twice).
+  ox=$(xwininfo -id "$win" | awk '/Absolute upper-left X/ {print $4}')
+  oy=$(xwininfo -id "$win" | awk '/Absolute upper-left Y/ {print $4}')
 }
 
 # Ends the game as a session does and waits for it.
 quit_game() {
   kill -TERM "$game_pid"
+  for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$game_pid" 2>/dev/null && { echo "FAIL: the game did not quit"; exit 1; }
+  game_pid=""
+}
+
+# Ends the game with the close box of its window's frame (start_window_manager), as a player
+# does, and waits for it.
+close_game() {
+  local left right top bottom
+  read -r left right top bottom < <(xprop -id "$win" _NET_FRAME_EXTENTS | tr -d , | awk '{print $3, $4, $5, $6}')
+  [ -n "$top" ] || { echo "FAIL: the window has no frame"; exit 1; }
+  # The close box is the title bar's last button, at its right end.
+  xdotool mousemove $((ox + 682 + right - top / 2)) $((oy - top / 2)) click 1
   for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$game_pid" 2>/dev/null && { echo "FAIL: the game did not quit"; exit 1; }
   game_pid=""

@@ -205,11 +205,11 @@ TEST_F(TFleetsTest, GivingUpChangesNoPlacementAndGivesUpOnlyWhatNeverStands) {
   const int Seeds = 3000;
   for (int Seed = 1; Seed <= Seeds; ++Seed) {
     Counter = static_cast<uint64_t>(Seed) << 20;
-    TRandomSource::Instance().RestartReseeds();
+    TRandomSource::Instance().Seed(0); // the count of re-seeds afresh
     Fleets.ClearBoard(Fleets.FEnemyBoard);
     const bool Stood = Fleets.PlaceEnemyFleet();
     Counter = static_cast<uint64_t>(Seed) << 20;
-    TRandomSource::Instance().RestartReseeds();
+    TRandomSource::Instance().Seed(0); // the count of re-seeds afresh
     Walking.ClearBoard(Walking.FEnemyBoard);
     Reads = 0;
     const bool WalkStood = Walking.PlaceEnemyFleet();

@@ -12,6 +12,10 @@
 //   SoundProbe bench FOLDER            prints what the player costs: made, first and later cues
 //   SoundProbe level RAWFILE           prints how many seconds of a 16-bit mono 22050 Hz recording
 //                                      are louder than faint noise
+//   SoundProbe cues FOLDER             writes the seven cues as tones of 0.6 s, each of its own
+//                                      pitch, into FOLDER
+//   SoundProbe heard RAWFILE           prints the cues such a recording holds, in order, each
+//                                      with the seconds it was heard: "MyShot 0.60 Splash 0.60"
 #include "TSoundPlayer.h"
 #include "TestWave.h"
 
@@ -22,8 +26,10 @@
 #include <QKeyEvent>
 #include <QMediaDevices>
 #include <QTimer>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -63,11 +69,88 @@ int Level(const QString& fileName) {
   return 0;
 }
 
+// The cues as tones that a recording tells apart: each its own pitch, 250 Hz from the next.
+constexpr int CueCount = 7;
+constexpr double CueSeconds = 0.6;
+const char* const CueNames[CueCount] = {"MyShot", "EnemyShot", "Splash", "EnemyFire",
+                                        "MyFire", "YouWin",    "YouLost"};
+double CuePitch(int id) {
+  return 500.0 + 250.0 * id;
+}
+
+int WriteCues(const QString& folder) {
+  for (int id = 0; id < CueCount; ++id)
+    if (!TestWave::Write(folder + "/" + TSoundPlayer::CueFileName(TSoundId(id)),
+                         TestWave::Tone(CueSeconds, CuePitch(id))))
+      return 2;
+  return 0;
+}
+
+// Which cue's pitch holds most of a stretch of samples, -1 for silence or none.
+int CueIn(const qint16* samples, int count) {
+  double energy = 0;
+  for (int i = 0; i < count; ++i)
+    energy += double(samples[i]) * samples[i];
+  if (energy / count < 300.0 * 300.0)
+    return -1;
+  int best = -1;
+  double bestShare = 0.5; // a pure tone gives 1
+  for (int id = 0; id < CueCount; ++id) {
+    double re = 0, im = 0;
+    for (int i = 0; i < count; ++i) {
+      const double phase = 2 * M_PI * CuePitch(id) * i / 22050;
+      re += samples[i] * std::cos(phase);
+      im += samples[i] * std::sin(phase);
+    }
+    const double share = 2 * (re * re + im * im) / (count * energy);
+    if (share > bestShare) {
+      bestShare = share;
+      best = id;
+    }
+  }
+  return best;
+}
+
+int Heard(const QString& fileName) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly))
+    return 2;
+  const QByteArray raw = file.readAll();
+  const auto* samples = reinterpret_cast<const qint16*>(raw.constData());
+  constexpr int window = 441; // 20 ms
+  struct TRun {
+    int id, first, last; // windows
+  };
+  std::vector<TRun> runs;
+  for (int w = 0; (w + 1) * window <= raw.size() / 2; ++w) {
+    const int id = CueIn(samples + w * window, window);
+    if (id < 0)
+      continue;
+    // A cue broken by less than 100 ms of anything else is one cue.
+    if (!runs.empty() && runs.back().id == id && w - runs.back().last <= 5)
+      runs.back().last = w;
+    else
+      runs.push_back({id, w, w});
+  }
+  QStringList heard;
+  for (const TRun& run : runs)
+    if (run.last - run.first >= 2) // at least 60 ms: not a click at a cut
+      heard << QStringLiteral("%1 %2")
+                   .arg(CueNames[run.id])
+                   .arg((run.last - run.first + 1) * 0.02, 0, 'f', 2);
+  std::printf("%s\n", qPrintable(heard.join(u' ')));
+  return 0;
+}
+
 } // namespace
 
 int Probe(const QStringList& args) {
   if (args.size() == 3 && args[1] == "level")
     return Level(args[2]);
+  if (args.size() == 3 && args[1] == "heard")
+    return Heard(args[2]);
+  if (args.size() == 3 && args[1] == "cues")
+    return WriteCues(args[2]);
   if (args.size() == 3 && args[1] == "tones")
     return TestWave::Write(args[2] + "/MyShot.wav", TestWave::Tone(0.5)) &&
                    TestWave::Write(args[2] + "/YouLost.wav", TestWave::Tone(4.0, 330.0))

@@ -28,8 +28,12 @@ const char* CounterName(TCounter Counter) {
 } // namespace
 
 void TFakeScreen::Log(std::string Line) {
-  if (FRecord)
-    FLog.push_back(std::move(Line));
+  if (!FRecord)
+    return;
+  if (FNote)
+    if (const std::string Note = FNote(Line); !Note.empty())
+      Line += " [" + Note + "]";
+  FLog.push_back(std::move(Line));
 }
 
 std::vector<std::string> TFakeScreen::TakeLog() {

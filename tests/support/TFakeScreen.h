@@ -3,6 +3,7 @@
 #include "TGameScreen.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ public:
   std::vector<std::string> TakeLog();
 
   bool FRecord = true;
+  // Looks at the game the moment a line is logged; what it returns, when not empty, is added
+  // to the line in brackets. A test sees so what was already done when a call was made.
+  std::function<std::string(const std::string& Line)> FNote;
   std::vector<std::string> FLog;
   std::array<std::string, 2> FStatus;
   std::array<std::string, 4> FCounters{"0", "0", "0", "0"};

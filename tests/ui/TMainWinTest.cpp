@@ -1,15 +1,18 @@
 #include "BoardGeometry.h"
 #include "BoardPainter.h"
+#include "TAboutDlg.h"
 #include "TClock.h"
 #include "TJvBmpAnimator.h"
 #include "TJvGIFAnimator.h"
 #include "TOptionsDialog.h"
 #include "TPaintBox.h"
+#include "TPinnedRandom.h"
 #include "TSalvoraMainWin.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -27,7 +30,26 @@ const QColor Grid(192, 192, 192);
 const TPoint Spread[10] = {{9, 8}, {7, 8}, {5, 8}, {8, 6}, {5, 6},
                            {8, 4}, {5, 4}, {5, 2}, {5, 0}, {0, 0}};
 
+// How many pixels of the picture have exactly this colour.
+int CountColour(const QImage& Image, const QColor& Colour) {
+  int Count = 0;
+  for (int X = 0; X < Image.width(); ++X)
+    for (int Y = 0; Y < Image.height(); ++Y)
+      Count += QColor(Image.pixel(X, Y)).rgb() == Colour.rgb();
+  return Count;
+}
+
+// Whether every line of a text fits the width it is given, in the widget's own font.
+bool TextFits(const QWidget* Widget, const QString& Text, int Width) {
+  const QFontMetrics Metrics(Widget->font());
+  for (const QString& Line : Text.split(u'\n'))
+    if (Metrics.horizontalAdvance(Line) > Width)
+      return false;
+  return true;
+}
+
 struct TMainWinTest : testing::Test {
+  TPinnedRandom Random{11};
   QTemporaryDir Folder;
   TSalvoraMainWin Window{QDir(Folder.path()).filePath(QStringLiteral("salvora.ini"))};
   TBattleController& Game = Window.FGame;
@@ -57,6 +79,136 @@ struct TMainWinTest : testing::Test {
 };
 
 } // namespace
+
+// Every component where the layout puts it (in the window's client coordinates), in its
+// font, its text fitting it, and coloured as the layout says.
+TEST_F(TMainWinTest, ComponentsFollowTheLayout) {
+  EXPECT_EQ(Window.size(), QSize(682, 490));
+  EXPECT_EQ(Window.minimumSize(), Window.maximumSize()); // not resizable
+  EXPECT_EQ(Window.pnlLeft->contentsRect(), QRect(2, 2, 336, 336));
+  auto Labels = [&](const QString& Text) {
+    QList<QLabel*> Found;
+    for (QLabel* Label : Window.findChildren<QLabel*>())
+      if (Label->text() == Text)
+        Found << Label;
+    std::sort(Found.begin(), Found.end(), [](QLabel* A, QLabel* B) { return A->x() < B->x(); });
+    return Found.size() == 2 ? Found : QList<QLabel*>{nullptr, nullptr};
+  };
+  const QList<QLabel*> Shots = Labels(QStringLiteral("Выстрелов:"));
+  const QList<QLabel*> Killed = Labels(QStringLiteral("Убито моих:"));
+  const QColor Yellow(255, 255, 0), Aqua(0, 255, 255), Maroon(128, 0, 0);
+  struct TRow {
+    const char* Name;
+    QWidget* Widget;
+    QRect Rect;
+    int Pixels = 11;
+    bool Bold = false, Underline = false;
+    QColor Text{}, Back{}; // colours its pixels must show; invalid: not looked at
+  };
+  const TRow Rows[] = {
+      {"Image1", Window.Image1, {0, 0, 681, 44}},
+      {"Image2", Window.Image2, {0, 384, 681, 87}},
+      {"MyCannon", Window.MyCannon, {3, 383, 110, 87}},
+      {"EnemyCannon", Window.EnemyCannon, {569, 383, 110, 87}},
+      {"lblShots", Shots[0], {131, 409, 86, 16}, 13, true},
+      {"lblKilled", Killed[0], {131, 429, 89, 16}, 13, true},
+      {"lblShots2", Shots[1], {426, 409, 86, 16}, 13, true},
+      {"lblKilled2", Killed[1], {426, 429, 89, 16}, 13, true},
+      {"lblAbout", Window.lblAbout, {604, 10, 68, 13}, 11, false, true, Maroon},
+      {"pnlLeft", Window.pnlLeft, {0, 44, 340, 340}},
+      {"pbLeft", Window.pbLeft, {2, 46, 336, 336}}, // the panel's client area
+      {"pnlRight", Window.pnlRight, {342, 44, 340, 340}},
+      {"pbRight", Window.pbRight, {344, 46, 336, 336}},
+      {"btnNew", Window.btnNew, {9, 8, 96, 27}},
+      {"btnStart", Window.btnStart, {110, 8, 96, 27}},
+      {"stShotsMy", Window.stShotsMy, {223, 408, 32, 18}, 13, true, false, Yellow, Qt::black},
+      {"stKilledMy", Window.stKilledMy, {223, 429, 32, 18}, 13, true, false, Aqua, Qt::black},
+      {"StatusBar", Window.StatusBar, {0, 471, 682, 19}},
+      {"stShotsEnemy", Window.stShotsEnemy, {520, 408, 32, 18}, 13, true, false, Yellow, Qt::black},
+      {"stKilledEnemy", Window.stKilledEnemy, {520, 429, 32, 18}, 13, true, false, Aqua, Qt::black},
+      {"pnlResult", Window.pnlResult, {263, 408, 156, 41}, 16, true},
+      {"btnOptions", Window.btnOptions, {222, 8, 96, 27}},
+  };
+  for (const TRow& Row : Rows) {
+    SCOPED_TRACE(Row.Name);
+    ASSERT_NE(Row.Widget, nullptr);
+    EXPECT_EQ(QRect(Row.Widget->mapTo(&Window, QPoint(0, 0)), Row.Widget->size()), Row.Rect);
+    const QFontInfo Font(Row.Widget->font());
+    EXPECT_EQ(Font.pixelSize(), Row.Pixels);
+    EXPECT_EQ(Font.bold(), Row.Bold);
+    EXPECT_EQ(Font.underline(), Row.Underline);
+    if (const auto* Label = qobject_cast<const QLabel*>(Row.Widget)) {
+      EXPECT_TRUE(TextFits(Label, Label->text(), Label->contentsRect().width()));
+    }
+    if (const auto* Button = qobject_cast<const QPushButton*>(Row.Widget)) {
+      EXPECT_TRUE(TextFits(Button, Button->text(), Button->width() - Button->iconSize().width()));
+    }
+    const QImage Pixels = Window.grab(Row.Rect).toImage(); // as the window shows it
+    if (Row.Text.isValid()) {
+      EXPECT_GT(CountColour(Pixels, Row.Text), 0);
+    }
+    if (Row.Back.isValid()) {
+      EXPECT_GT(CountColour(Pixels, Row.Back), Pixels.width() * Pixels.height() / 2);
+    }
+  }
+}
+
+// The two dialogs: their size, every control where the layout puts it (in its parent's
+// client coordinates), each caption fitting its control, the group's caption in blue and
+// the links underlined.
+TEST_F(TMainWinTest, DialogsFollowTheirLayouts) {
+  TOptionsDialog Options(&Window);
+  TAboutDlg About(&Window, Window.FPictures.FIcon);
+  EXPECT_EQ(Options.size(), QSize(290, 123));
+  EXPECT_EQ(About.size(), QSize(371, 125));
+  QFrame* Bevel = nullptr;
+  for (QFrame* Frame : About.findChildren<QFrame*>())
+    if (Frame->frameShape() == QFrame::HLine)
+      Bevel = Frame;
+  ASSERT_NE(Bevel, nullptr);
+  const struct {
+    QWidget* Widget;
+    QRect Rect;
+    QString Text;
+  } Rows[] = {
+      {Options.grpEffects, {8, 7, 274, 77}, QStringLiteral(" Эффекты ")},
+      {Options.chkAnimation, {14, 21, 241, 17}, QStringLiteral("Анимация пожаров на кораблях")},
+      {Options.chkSound, {14, 45, 241, 17}, QStringLiteral("Звук ")},
+      {Options.btnOK, {128, 92, 75, 23}, QStringLiteral("OK")},
+      {Options.btnCancel, {207, 92, 75, 23}, QStringLiteral(" Отмена ")},
+      {About.Image1, {8, 12, 32, 32}, {}},
+      // The labels size themselves to their text (the version line is 74 pixels here).
+      {About.Label1,
+       {56, 12, About.Label1->width(), 26},
+       QStringLiteral("Сальвора\nВерсия 1.0.1.9")},
+      {About.Label2, {56, 44, 214, 13}, About.Label2->text()},
+      {Bevel, {56, 68, 228, 2}, {}},
+      {About.Label3, {56, 78, About.Label3->width(), 13}, About.Label3->text()},
+      {About.Label4, {56, 96, About.Label4->width(), 13}, About.Label4->text()},
+      {About.OKBtn, {288, 8, 75, 23}, QStringLiteral("OK")},
+  };
+  for (const auto& Row : Rows) {
+    SCOPED_TRACE(Row.Text.toStdString());
+    EXPECT_EQ(Row.Widget->geometry(), Row.Rect);
+    EXPECT_EQ(QFontInfo(Row.Widget->font()).pixelSize(), 11);
+    QString Text;
+    int Room = Row.Rect.width() - 20; // a box's tick, a button's or a group's edges
+    if (const auto* Button = qobject_cast<const QAbstractButton*>(Row.Widget))
+      Text = Button->text();
+    else if (const auto* Group = qobject_cast<const QGroupBox*>(Row.Widget))
+      Text = Group->title();
+    else if (const auto* Label = qobject_cast<const QLabel*>(Row.Widget))
+      Text = Label->text(), Room = Row.Rect.width();
+    EXPECT_EQ(Text, Row.Text);
+    EXPECT_TRUE(TextFits(Row.Widget, Text, Room));
+    EXPECT_TRUE(Text.isEmpty() || (Text.count(u'\n') + 1) * 12 <= Row.Rect.height()); // lines
+  }
+  EXPECT_GT(CountColour(Options.grpEffects->grab(QRect(0, 0, 274, 14)).toImage(), Qt::blue), 0);
+  EXPECT_TRUE(QFontInfo(About.Label3->font()).underline());
+  EXPECT_TRUE(QFontInfo(About.Label4->font()).underline());
+  EXPECT_TRUE(Options.btnOK->isDefault());
+  EXPECT_TRUE(About.OKBtn->isDefault());
+}
 
 // The grid runs from 16 to the paint box's edge, with no line past it; labels sit in the
 // strips of the panel's face colour.
@@ -257,6 +409,57 @@ TEST_F(TMainWinTest, LastSinkingShowsTheResultAndNewGameClearsIt) {
   EXPECT_TRUE(Window.btnStart->isEnabled());
 }
 
+// The computer sinks the player's tenth ship: "Вы проиграли" in maroon, and every computer
+// ship still afloat is drawn on its board until the next game.
+TEST_F(TMainWinTest, LostGameShowsTheResultInMaroonAndTheComputersShips) {
+  StartBattleWithKnownFleet();
+  // All but the one-decker on И-10 sunk and every other cell known water: the computer's next
+  // shot can only land there.
+  for (int I = 1; I < 10; ++I) {
+    TShip& Ship = Game.FFleets.MyShip(I);
+    for (int K = 0; K < Ship.FSize; ++K) {
+      Ship.Hit();
+      Game.FMyBoard[Ship.Deck(K)].IsHit = true;
+    }
+  }
+  for (int X = 0; X < 10; ++X)
+    for (int Y = 0; Y < 10; ++Y)
+      if (Game.FMyBoard(X, Y).State == csEmpty)
+        Game.FMyBoard(X, Y).State = csMiss;
+  Game.FMyLosses = 9;
+  const QImage Sea = Board(Window.pbRight);
+  QTest::mouseClick(Window.pbRight, Qt::LeftButton, {}, Centre({2, 2})); // water
+  Window.MyCannon->FastForward();
+  Window.EnemyCannon->FastForward();
+  ASSERT_FALSE(Game.FBattle);
+  EXPECT_EQ(Game.FMyLosses, 10);
+  EXPECT_EQ(Window.stKilledMy->text(), "10");
+  EXPECT_TRUE(Window.pnlResult->isVisible());
+  EXPECT_EQ(Window.pnlResult->text(), QStringLiteral("Вы проиграли"));
+  const QImage Result = Window.grab(Window.pnlResult->geometry()).toImage();
+  EXPECT_GT(CountColour(Result, QColor(128, 0, 0)), 20);
+  EXPECT_EQ(CountColour(Result, QColor(0, 128, 0)), 0);
+
+  // Most pixels of each ship's cells show the ship instead of the sea, until the next game.
+  auto ShipShare = [&](const QImage& Image, int I) {
+    const int Decks = I < 4 ? 1 : I < 7 ? 2 : I < 9 ? 3 : 4; // the fleet's order
+    int Differing = 0;
+    for (int X = 1; X < 32 * Decks; ++X)
+      for (int Y = 1; Y < 32; ++Y) {
+        const QPoint P(CellToPixel(Spread[I]).X + X, CellToPixel(Spread[I]).Y + Y);
+        Differing += Image.pixel(P) != Sea.pixel(P);
+      }
+    return Differing * 100 / (Decks * 32 * 31);
+  };
+  const QImage Revealed = Board(Window.pbRight);
+  QTest::mouseClick(Window.btnNew, Qt::LeftButton);
+  const QImage Hidden = Board(Window.pbRight);
+  for (int I = 0; I < 10; ++I) {
+    EXPECT_GT(ShipShare(Revealed, I), 30) << I;
+    EXPECT_EQ(ShipShare(Hidden, I), 0) << I;
+  }
+}
+
 // A new game halts a flying cannon; its stop never lands in the new game.
 TEST_F(TMainWinTest, NewGameHaltsAFlyingCannon) {
   StartBattleWithKnownFleet();
@@ -397,6 +600,32 @@ TEST_F(TMainWinTest, OptionsUpdateTheFiresOnlyWhenTheAnimationChanges) {
     }
   EXPECT_GT(Frames.size(), 1u); // out of step
   EXPECT_TRUE(Window.FFireTimer.isActive());
+}
+
+// A flame is drawn through its mask: the flame's pixels show over the board and, around
+// them, the board shows through where the frame has only background.
+TEST_F(TMainWinTest, FlameShowsThroughItsMask) {
+  const QImage Before = Window.pnlRightClient->grab().toImage();
+  Window.AddFire(TSide::sdEnemy, {2, 3});
+  Window.FFireTimer.stop(); // frame 0 stays
+  const QImage After = Window.pnlRightClient->grab().toImage();
+  const QImage Frame = Window.FPictures.FFire.toImage().copy(0, 0, 30, 60);
+  const QPoint At = Window.Fires(TSide::sdEnemy).at(0)->pos();
+  int Flame = 0, Through = 0, Wrong = 0;
+  for (int X = 0; X < 30; ++X)
+    for (int Y = 0; Y < 60; ++Y) {
+      const QRgb Shown = After.pixel(At + QPoint(X, Y));
+      if (qAlpha(Frame.pixel(X, Y)) == 0) {
+        ++Through;
+        Wrong += Shown != Before.pixel(At + QPoint(X, Y));
+      } else {
+        ++Flame;
+        Wrong += Shown != (Frame.pixel(X, Y) | 0xFF000000u);
+      }
+    }
+  EXPECT_GT(Flame, 200);
+  EXPECT_GT(Through, 200);
+  EXPECT_EQ(Wrong, 0);
 }
 
 // Frames run 0 to 32 and round again; a still sprite shows its position.
