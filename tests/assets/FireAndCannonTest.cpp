@@ -420,7 +420,8 @@ TEST(Cannon, SmokeFadesWithoutLooseSpecks) {
         Specks += Size <= 6;
       }
     EXPECT_EQ(Specks, 0) << "frame " << K;
-    if (K >= 8)
+    if (K >= 8) {
       EXPECT_GT(Changed, 300) << "frame " << K << ": the fading cloud has gone";
+    }
   }
 }
