@@ -1,10 +1,11 @@
 #include "TIniFile.h"
 
-#include <QByteArray>
+#include "TFileWriter.h"
+
 #include <QByteArrayView>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <utility>
 
 namespace {
 
@@ -13,6 +14,8 @@ struct TKeyPlace {
   bool FSectionFound{false};
   qsizetype FValueStart{-1}; // the value's trimmed bytes, -1 when the key is missing
   qsizetype FValueEnd{-1};
+  qsizetype FLineStart{-1}; // the key's line without its line ending
+  qsizetype FLineEnd{-1};
   qsizetype FInsertAt{-1};       // just after the section's last non-blank line
   bool FInsertNeedsBreak{false}; // that line is the file's last and has no line ending
 };
@@ -54,6 +57,7 @@ TKeyPlace FindKey(const QByteArray& text, QStringView section, QStringView key) 
     qsizetype end = newline < 0 ? text.size() : newline;
     const qsizetype next = newline < 0 ? text.size() : newline + 1;
     qsizetype start = pos;
+    const qsizetype lineStart = pos;
     pos = next;
     while (start < end && IsBlank(text[start]))
       ++start;
@@ -82,6 +86,10 @@ TKeyPlace FindKey(const QByteArray& text, QStringView section, QStringView key) 
       while (place.FValueStart < end && IsBlank(text[place.FValueStart]))
         ++place.FValueStart;
       place.FValueEnd = end;
+      place.FLineStart = lineStart;
+      place.FLineEnd = newline < 0 ? text.size() : newline;
+      if (place.FLineEnd > lineStart && text[place.FLineEnd - 1] == '\r')
+        --place.FLineEnd;
       return place;
     }
   }
@@ -120,13 +128,15 @@ bool IsName(QStringView name) {
 
 } // namespace
 
-QString TIniFile::ReadString(QStringView section, QStringView key, const QString& def) const {
-  QByteArray text;
-  if (!ReadBytes(FFileName, text))
-    return def;
-  const TKeyPlace place = FindKey(text, section, key);
-  if (place.FValueStart < 0)
-    return def;
+TIniFile::TIniFile(QString FileName) : FFileName(std::move(FileName)) {
+  FReadable = ReadBytes(FFileName, FText);
+}
+
+QString TIniFile::ReadString(QStringView Section, QStringView Key, const QString& Default) const {
+  const QByteArray& text = FText;
+  const TKeyPlace place = FindKey(text, Section, Key);
+  if (!FReadable || place.FValueStart < 0)
+    return Default;
   qsizetype start = place.FValueStart;
   qsizetype end = place.FValueEnd;
   if (end - start >= 2 && (text[start] == '"' || text[start] == '\'') &&
@@ -143,35 +153,28 @@ QString TIniFile::ReadString(QStringView section, QStringView key, const QString
   return value;
 }
 
-bool TIniFile::WriteString(QStringView section, QStringView key, QStringView value) const {
-  if (!IsName(section) || section.contains(u']') || !IsName(key) || key.contains(u'=') ||
-      key.startsWith(u'[') || key.startsWith(u';') || key.startsWith(u'#') || !FitsOneLine(value))
+bool TIniFile::WriteString(QStringView Section, QStringView Key, QStringView Value) {
+  if (!FReadable || !IsName(Section) || Section.contains(u']') || !IsName(Key) ||
+      Key.contains(u'=') || Key.startsWith(u'[') || Key.startsWith(u';') || Key.startsWith(u'#') ||
+      !FitsOneLine(Value))
     return false;
-  QByteArray text;
-  if (!ReadBytes(FFileName, text))
-    return false;
+  QByteArray& text = FText;
   const QByteArray lineEnd = LineEnd(text);
-  const QByteArray keyLine = key.toUtf8() + '=' + value.toUtf8();
-  const TKeyPlace place = FindKey(text, section, key);
+  const QByteArray keyLine = Key.toUtf8() + '=' + Value.toUtf8();
+  const TKeyPlace place = FindKey(text, Section, Key);
   if (place.FValueStart >= 0) {
-    text.replace(place.FValueStart, place.FValueEnd - place.FValueStart, value.toUtf8());
+    text.replace(place.FLineStart, place.FLineEnd - place.FLineStart, keyLine);
   } else if (place.FSectionFound) {
     text.insert(place.FInsertAt,
                 (place.FInsertNeedsBreak ? lineEnd : QByteArray()) + keyLine + lineEnd);
   } else {
     if (!text.isEmpty() && !text.endsWith('\n'))
       text += lineEnd;
-    text += '[' + section.toUtf8() + ']' + lineEnd + keyLine + lineEnd;
+    text += '[' + Section.toUtf8() + ']' + lineEnd + keyLine + lineEnd;
   }
-  // A save file replaces the old one only when complete; in a read-only folder, where no
-  // temporary file can be made, an existing writable file is written in place.
-  QSaveFile file(FFileName);
-  file.setDirectWriteFallback(true);
-  if (!file.open(QIODevice::WriteOnly))
-    return false;
-  if (file.write(text) != text.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return true;
+}
+
+bool TIniFile::UpdateFile(TFileWriter& Writer) const {
+  return FReadable && Writer.ReplaceFile(FFileName, FText);
 }

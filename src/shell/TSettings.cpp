@@ -1,5 +1,6 @@
 #include "TSettings.h"
 
+#include "TFileWriter.h"
 #include "TIniFile.h"
 
 #include <QDir>
@@ -70,16 +71,32 @@ bool TSettings::TextToSetting(QStringView text) {
   return !number || *number != 0;
 }
 
-void TSettings::LoadSettings(const QString& fileName) {
-  const TIniFile file(fileName);
-  FAnimation = TextToSetting(file.ReadString(SectionName, AnimationKey, {}));
-  FSound = TextToSetting(file.ReadString(SectionName, SoundKey, {}));
+void TSettings::LoadSettings(const QString& FileName, const QString& DefaultsName) {
+  const bool UseDefaults = !DefaultsName.isEmpty() && !QFileInfo::exists(FileName);
+  const TIniFile File(UseDefaults ? DefaultsName : FileName);
+  FAnimation = TextToSetting(File.ReadString(SectionName, AnimationKey, {}));
+  FSound = TextToSetting(File.ReadString(SectionName, SoundKey, {}));
 }
 
-bool TSettings::SaveSettings(const QString& fileName) const {
-  const TIniFile file(fileName);
-  return file.WriteString(SectionName, AnimationKey, FAnimation ? u"1" : u"0") &&
-         file.WriteString(SectionName, SoundKey, FSound ? u"1" : u"0");
+bool TSettings::SaveSettings(const QString& FileName) const {
+  TFileWriter Writer;
+  return SaveSettings(FileName, Writer);
+}
+
+bool TSettings::SaveSettings(const QString& FileName, TFileWriter& Writer) const {
+  TIniFile File(FileName);
+  return File.WriteString(SectionName, AnimationKey, FAnimation ? u"1" : u"0") &&
+         File.WriteString(SectionName, SoundKey, FSound ? u"1" : u"0") &&
+         QDir().mkpath(QFileInfo(FileName).absolutePath()) && File.UpdateFile(Writer);
+}
+
+TSettingsPlace TSettings::SettingsPlace(const QString& ExecutablePath,
+                                        const QString& ConfigFolder) {
+  const QString Beside = SettingsFilePath(ExecutablePath);
+  // The file is replaced through a temporary file beside it, so the folder must be writable.
+  if (QFileInfo(QFileInfo(Beside).absolutePath()).isWritable() || ConfigFolder.isEmpty())
+    return {Beside, {}};
+  return {QDir(ConfigFolder).filePath(QStringLiteral("salvora.ini")), Beside};
 }
 
 QString TSettings::WriteErrorText(const QString& fileName) {
