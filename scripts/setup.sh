@@ -11,6 +11,8 @@ packages=(
   libqt6multimedia6 qt6-image-formats-plugins fonts-liberation2
   # tests under a real X server and sound server
   xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils imagemagick python3
+  # the installed game: its desktop files checked, a window manager for close boxes, the package
+  desktop-file-utils appstream openbox dpkg-dev lintian debootstrap
 )
 
 missing=()
