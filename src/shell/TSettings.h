@@ -25,7 +25,7 @@ public:
   static QString AppTitle() { return QStringLiteral("Сальвора"); }
 
   // The executable's full path with its extension, if any, replaced by ".ini".
-  static QString SettingsFilePath(const QString& executablePath);
+  static QString SettingsFilePath(const QString& ExecutablePath);
 
   // A copy of the game in a folder it may write to keeps salvora.ini beside the executable.
   // Installed in a folder it may not write to, it keeps salvora.ini in ConfigFolder (the user's
@@ -36,11 +36,11 @@ public:
   // "$" or "0x" for hexadecimal, then digits only. Decimal must fit a signed 32-bit integer;
   // hexadecimal up to FFFFFFFF stands for its 32-bit pattern. Anything else, overflow
   // included, is not a number.
-  static std::optional<std::int32_t> TextToNumber(QStringView text);
+  static std::optional<std::int32_t> TextToNumber(QStringView Text);
 
   // A stored setting is on unless its text is wholly the number 0: missing, empty or foreign
   // values keep the default, on.
-  static bool TextToSetting(QStringView text);
+  static bool TextToSetting(QStringView Text);
 
   // Reads FileName, or DefaultsName while FileName does not exist.
   void LoadSettings(const QString& FileName, const QString& DefaultsName = {});
@@ -51,5 +51,5 @@ public:
   bool SaveSettings(const QString& FileName) const;
   bool SaveSettings(const QString& FileName, TFileWriter& Writer) const;
 
-  static QString WriteErrorText(const QString& fileName);
+  static QString WriteErrorText(const QString& FileName);
 };
