@@ -3,11 +3,11 @@
 # the game must leave the settings file exactly as it was and show the error box; a second
 # SIGTERM while the box waits ends the process. Needs root to mount; skipped (77) otherwise.
 set -euo pipefail
-source "$(dirname "$0")/game-window.sh"
 if [ "$(id -u)" -ne 0 ]; then
   echo "SKIP: mounting the small full file system needs root"
   exit 77
 fi
+source "$(dirname "$0")/game-window.sh"
 disk="$work/disk"
 cleanup() {
   # The game must be gone before its file system can be unmounted.
