@@ -7,12 +7,12 @@ packages=(
   # build
   cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev libgtest-dev
+  # install and package: the desktop files checked, the .deb built, linted and tried out
+  desktop-file-utils appstream dpkg-dev lintian debootstrap openbox
   # run: the multimedia backend and a font that fits the layout's metrics
   libqt6multimedia6 qt6-image-formats-plugins fonts-liberation2
   # tests under a real X server and sound server
   xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils imagemagick python3
-  # the installed game: its desktop files checked, a window manager for close boxes, the package
-  desktop-file-utils appstream openbox dpkg-dev lintian debootstrap
 )
 
 missing=()
