@@ -7,6 +7,8 @@ packages=(
   # build
   cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev libgtest-dev
+  # install and package: the desktop files checked, the .deb built, linted and tried out
+  desktop-file-utils appstream dpkg-dev lintian debootstrap openbox
   # run: the multimedia backend and a font that fits the layout's metrics
   libqt6multimedia6 qt6-image-formats-plugins fonts-liberation2
   # tests under a real X server (with a window manager) and sound server

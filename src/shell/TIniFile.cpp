@@ -1,10 +1,11 @@
 #include "TIniFile.h"
 
-#include <QByteArray>
+#include "TFileWriter.h"
+
 #include <QByteArrayView>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <utility>
 
 namespace {
 
@@ -13,6 +14,8 @@ struct TKeyPlace {
   bool FSectionFound{false};
   qsizetype FValueStart{-1}; // the value's trimmed bytes, -1 when the key is missing
   qsizetype FValueEnd{-1};
+  qsizetype FLineStart{-1}; // the key's line without its line ending
+  qsizetype FLineEnd{-1};
   qsizetype FInsertAt{-1};       // just after the section's last non-blank line
   bool FInsertNeedsBreak{false}; // that line is the file's last and has no line ending
 };
@@ -23,155 +26,155 @@ constexpr const char* NativeLineEnd = "\r\n";
 constexpr const char* NativeLineEnd = "\n";
 #endif
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+bool IsBlank(char C) {
+  return C == ' ' || C == '\t' || C == '\r' || C == '\v' || C == '\f';
 }
 
 // Searches one line only: a search to the end of the file on every line would make a long
 // file take quadratic time.
-qsizetype IndexIn(const QByteArray& text, char c, qsizetype start, qsizetype end) {
-  const qsizetype found = QByteArrayView(text.constData() + start, end - start).indexOf(c);
-  return found < 0 ? -1 : start + found;
+qsizetype IndexIn(const QByteArray& Text, char C, qsizetype Start, qsizetype End) {
+  const qsizetype Found = QByteArrayView(Text.constData() + Start, End - Start).indexOf(C);
+  return Found < 0 ? -1 : Start + Found;
 }
 
-bool SameName(const QByteArray& text, qsizetype start, qsizetype end, QStringView name) {
-  while (start < end && IsBlank(text[start]))
-    ++start;
-  while (end > start && IsBlank(text[end - 1]))
-    --end;
-  return QString::fromUtf8(text.constData() + start, end - start)
-             .compare(name, Qt::CaseInsensitive) == 0;
+bool SameName(const QByteArray& Text, qsizetype Start, qsizetype End, QStringView Name) {
+  while (Start < End && IsBlank(Text[Start]))
+    ++Start;
+  while (End > Start && IsBlank(Text[End - 1]))
+    --End;
+  return QString::fromUtf8(Text.constData() + Start, End - Start)
+             .compare(Name, Qt::CaseInsensitive) == 0;
 }
 
 // Only the first section of the name counts, and it ends at the next header.
-TKeyPlace FindKey(const QByteArray& text, QStringView section, QStringView key) {
-  TKeyPlace place;
-  bool inSection = false;
+TKeyPlace FindKey(const QByteArray& Text, QStringView Section, QStringView Key) {
+  TKeyPlace Place;
+  bool InSection = false;
   // A UTF-8 byte order mark is not part of the first line.
-  qsizetype pos = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-  while (pos < text.size()) {
-    const qsizetype newline = text.indexOf('\n', pos);
-    qsizetype end = newline < 0 ? text.size() : newline;
-    const qsizetype next = newline < 0 ? text.size() : newline + 1;
-    qsizetype start = pos;
-    pos = next;
-    while (start < end && IsBlank(text[start]))
-      ++start;
-    while (end > start && IsBlank(text[end - 1]))
-      --end;
-    if (start == end)
+  qsizetype Pos = Text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+  while (Pos < Text.size()) {
+    const qsizetype Newline = Text.indexOf('\n', Pos);
+    qsizetype End = Newline < 0 ? Text.size() : Newline;
+    const qsizetype Next = Newline < 0 ? Text.size() : Newline + 1;
+    qsizetype Start = Pos;
+    const qsizetype LineStart = Pos;
+    Pos = Next;
+    while (Start < End && IsBlank(Text[Start]))
+      ++Start;
+    while (End > Start && IsBlank(Text[End - 1]))
+      --End;
+    if (Start == End)
       continue;
-    const qsizetype close = text[start] == '[' ? IndexIn(text, ']', start, end) : -1;
-    if (close >= 0) {
-      if (inSection)
+    const qsizetype Close = Text[Start] == '[' ? IndexIn(Text, ']', Start, End) : -1;
+    if (Close >= 0) {
+      if (InSection)
         break;
-      inSection = SameName(text, start + 1, close, section);
-      if (!inSection)
+      InSection = SameName(Text, Start + 1, Close, Section);
+      if (!InSection)
         continue;
-      place.FSectionFound = true;
-    } else if (!inSection) {
+      Place.FSectionFound = true;
+    } else if (!InSection) {
       continue;
     }
-    place.FInsertAt = next;
-    place.FInsertNeedsBreak = newline < 0;
-    if (text[start] == ';' || text[start] == '#' || text[start] == '[')
+    Place.FInsertAt = Next;
+    Place.FInsertNeedsBreak = Newline < 0;
+    if (Text[Start] == ';' || Text[Start] == '#' || Text[Start] == '[')
       continue;
-    const qsizetype equals = IndexIn(text, '=', start, end);
-    if (equals >= 0 && SameName(text, start, equals, key)) {
-      place.FValueStart = equals + 1;
-      while (place.FValueStart < end && IsBlank(text[place.FValueStart]))
-        ++place.FValueStart;
-      place.FValueEnd = end;
-      return place;
+    const qsizetype Equals = IndexIn(Text, '=', Start, End);
+    if (Equals >= 0 && SameName(Text, Start, Equals, Key)) {
+      Place.FValueStart = Equals + 1;
+      while (Place.FValueStart < End && IsBlank(Text[Place.FValueStart]))
+        ++Place.FValueStart;
+      Place.FValueEnd = End;
+      Place.FLineStart = LineStart;
+      Place.FLineEnd = Newline < 0 ? Text.size() : Newline;
+      if (Place.FLineEnd > LineStart && Text[Place.FLineEnd - 1] == '\r')
+        --Place.FLineEnd;
+      return Place;
     }
   }
-  return place;
+  return Place;
 }
 
 // False when the file exists but cannot be read: a write must not replace what it never saw.
 // Anything but a regular file (a folder, a pipe, a device) counts as unreadable.
-bool ReadBytes(const QString& fileName, QByteArray& bytes) {
-  bytes.clear();
-  const QFileInfo info(fileName);
-  if (!info.exists())
+bool ReadBytes(const QString& FileName, QByteArray& Bytes) {
+  Bytes.clear();
+  const QFileInfo Info(FileName);
+  if (!Info.exists())
     return true;
-  QFile file(fileName);
-  if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+  QFile File(FileName);
+  if (!Info.isFile() || !File.open(QIODevice::ReadOnly))
     return false;
-  bytes = file.readAll();
-  return file.error() == QFileDevice::NoError;
+  Bytes = File.readAll();
+  return File.error() == QFileDevice::NoError;
 }
 
 // New lines end the way the file's first line does, or as the platform's text files do.
-QByteArray LineEnd(const QByteArray& text) {
-  const qsizetype firstBreak = text.indexOf('\n');
-  if (firstBreak < 0)
+QByteArray LineEnd(const QByteArray& Text) {
+  const qsizetype FirstBreak = Text.indexOf('\n');
+  if (FirstBreak < 0)
     return NativeLineEnd;
-  return firstBreak > 0 && text[firstBreak - 1] == '\r' ? "\r\n" : "\n";
+  return FirstBreak > 0 && Text[FirstBreak - 1] == '\r' ? "\r\n" : "\n";
 }
 
-bool FitsOneLine(QStringView text) {
-  return !text.contains(u'\n') && !text.contains(u'\r') && !text.contains(QChar(0));
+bool FitsOneLine(QStringView Text) {
+  return !Text.contains(u'\n') && !Text.contains(u'\r') && !Text.contains(QChar(0));
 }
 
-bool IsName(QStringView name) {
-  return !name.isEmpty() && name.trimmed() == name && FitsOneLine(name);
+bool IsName(QStringView Name) {
+  return !Name.isEmpty() && Name.trimmed() == Name && FitsOneLine(Name);
 }
 
 } // namespace
 
-QString TIniFile::ReadString(QStringView section, QStringView key, const QString& def) const {
-  QByteArray text;
-  if (!ReadBytes(FFileName, text))
-    return def;
-  const TKeyPlace place = FindKey(text, section, key);
-  if (place.FValueStart < 0)
-    return def;
-  qsizetype start = place.FValueStart;
-  qsizetype end = place.FValueEnd;
-  if (end - start >= 2 && (text[start] == '"' || text[start] == '\'') &&
-      text[end - 1] == text[start]) {
-    ++start;
-    --end;
-  }
-  QString value = QString::fromUtf8(text.constData() + start, end - start);
-  if (value.size() > MaxValueLength) {
-    // Never keep half of a character that takes two UTF-16 units.
-    const bool splitsPair = value[MaxValueLength - 1].isHighSurrogate();
-    value.truncate(MaxValueLength - (splitsPair ? 1 : 0));
-  }
-  return value;
+TIniFile::TIniFile(QString FileName) : FFileName(std::move(FileName)) {
+  FReadable = ReadBytes(FFileName, FText);
 }
 
-bool TIniFile::WriteString(QStringView section, QStringView key, QStringView value) const {
-  if (!IsName(section) || section.contains(u']') || !IsName(key) || key.contains(u'=') ||
-      key.startsWith(u'[') || key.startsWith(u';') || key.startsWith(u'#') || !FitsOneLine(value))
+QString TIniFile::ReadString(QStringView Section, QStringView Key, const QString& Default) const {
+  const QByteArray& Text = FText;
+  const TKeyPlace Place = FindKey(Text, Section, Key);
+  if (!FReadable || Place.FValueStart < 0)
+    return Default;
+  qsizetype Start = Place.FValueStart;
+  qsizetype End = Place.FValueEnd;
+  if (End - Start >= 2 && (Text[Start] == '"' || Text[Start] == '\'') &&
+      Text[End - 1] == Text[Start]) {
+    ++Start;
+    --End;
+  }
+  QString Value = QString::fromUtf8(Text.constData() + Start, End - Start);
+  if (Value.size() > MaxValueLength) {
+    // Never keep half of a character that takes two UTF-16 units.
+    const bool SplitsPair = Value[MaxValueLength - 1].isHighSurrogate();
+    Value.truncate(MaxValueLength - (SplitsPair ? 1 : 0));
+  }
+  return Value;
+}
+
+bool TIniFile::WriteString(QStringView Section, QStringView Key, QStringView Value) {
+  if (!FReadable || !IsName(Section) || Section.contains(u']') || !IsName(Key) ||
+      Key.contains(u'=') || Key.startsWith(u'[') || Key.startsWith(u';') || Key.startsWith(u'#') ||
+      !FitsOneLine(Value))
     return false;
-  QByteArray text;
-  if (!ReadBytes(FFileName, text))
-    return false;
-  const QByteArray lineEnd = LineEnd(text);
-  const QByteArray keyLine = key.toUtf8() + '=' + value.toUtf8();
-  const TKeyPlace place = FindKey(text, section, key);
-  if (place.FValueStart >= 0) {
-    text.replace(place.FValueStart, place.FValueEnd - place.FValueStart, value.toUtf8());
-  } else if (place.FSectionFound) {
-    text.insert(place.FInsertAt,
-                (place.FInsertNeedsBreak ? lineEnd : QByteArray()) + keyLine + lineEnd);
+  QByteArray& Text = FText;
+  const QByteArray Ending = LineEnd(Text);
+  const QByteArray KeyLine = Key.toUtf8() + '=' + Value.toUtf8();
+  const TKeyPlace Place = FindKey(Text, Section, Key);
+  if (Place.FValueStart >= 0) {
+    Text.replace(Place.FLineStart, Place.FLineEnd - Place.FLineStart, KeyLine);
+  } else if (Place.FSectionFound) {
+    Text.insert(Place.FInsertAt,
+                (Place.FInsertNeedsBreak ? Ending : QByteArray()) + KeyLine + Ending);
   } else {
-    if (!text.isEmpty() && !text.endsWith('\n'))
-      text += lineEnd;
-    text += '[' + section.toUtf8() + ']' + lineEnd + keyLine + lineEnd;
+    if (!Text.isEmpty() && !Text.endsWith('\n'))
+      Text += Ending;
+    Text += '[' + Section.toUtf8() + ']' + Ending + KeyLine + Ending;
   }
-  // A save file replaces the old one only when complete; in a read-only folder, where no
-  // temporary file can be made, an existing writable file is written in place.
-  QSaveFile file(FFileName);
-  file.setDirectWriteFallback(true);
-  if (!file.open(QIODevice::WriteOnly))
-    return false;
-  if (file.write(text) != text.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return true;
+}
+
+bool TIniFile::UpdateFile(TFileWriter& Writer) const {
+  return FReadable && Writer.ReplaceFile(FFileName, FText);
 }

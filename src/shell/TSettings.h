@@ -5,8 +5,17 @@
 #include <cstdint>
 #include <optional>
 
-// The game's two user settings and the file beside the executable that keeps them between runs:
-// section "General", keys "Animation" and "Sound", read once at start and written once at exit.
+class TFileWriter;
+
+// Where the settings are kept: the file the game reads and writes, and the file that gives the
+// starting values while it does not exist yet (empty when there is none).
+struct TSettingsPlace {
+  QString FFile{};
+  QString FDefaults{};
+};
+
+// The game's two user settings and the file that keeps them between runs: section "General",
+// keys "Animation" and "Sound", read once at start and written once at exit.
 class TSettings {
 public:
   bool FAnimation{true}; // fire sprites on hit ships are animated
@@ -16,23 +25,31 @@ public:
   static QString AppTitle() { return QStringLiteral("Сальвора"); }
 
   // The executable's full path with its extension, if any, replaced by ".ini".
-  static QString SettingsFilePath(const QString& executablePath);
+  static QString SettingsFilePath(const QString& ExecutablePath);
+
+  // A copy of the game in a folder it may write to keeps salvora.ini beside the executable.
+  // Installed in a folder it may not write to, it keeps salvora.ini in ConfigFolder (the user's
+  // configuration folder), and a file beside the executable gives the starting values.
+  static TSettingsPlace SettingsPlace(const QString& ExecutablePath, const QString& ConfigFolder);
 
   // A whole number as the game's integer conversion reads it: leading blanks, an optional sign,
   // "$" or "0x" for hexadecimal, then digits only. Decimal must fit a signed 32-bit integer;
   // hexadecimal up to FFFFFFFF stands for its 32-bit pattern. Anything else, overflow
   // included, is not a number.
-  static std::optional<std::int32_t> TextToNumber(QStringView text);
+  static std::optional<std::int32_t> TextToNumber(QStringView Text);
 
   // A stored setting is on unless its text is wholly the number 0: missing, empty or foreign
   // values keep the default, on.
-  static bool TextToSetting(QStringView text);
+  static bool TextToSetting(QStringView Text);
 
-  void LoadSettings(const QString& fileName);
+  // Reads FileName, or DefaultsName while FileName does not exist.
+  void LoadSettings(const QString& FileName, const QString& DefaultsName = {});
 
-  // Writes "Animation", then "Sound", each as "1" or "0"; stops at the first key that cannot be
-  // written. False when a key could not be written: the window then shows WriteErrorText.
-  bool SaveSettings(const QString& fileName) const;
+  // Writes "Animation" and "Sound", each as "1" or "0", in one replacement of the whole file,
+  // creating its folder if needed. False when the file could not be replaced (it then holds
+  // its old text): the window shows WriteErrorText.
+  bool SaveSettings(const QString& FileName) const;
+  bool SaveSettings(const QString& FileName, TFileWriter& Writer) const;
 
-  static QString WriteErrorText(const QString& fileName);
+  static QString WriteErrorText(const QString& FileName);
 };

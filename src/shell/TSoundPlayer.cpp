@@ -6,6 +6,8 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMediaDevices>
 #include <QPointer>
 
@@ -23,11 +25,14 @@ QString TSoundPlayer::SoundFolder() {
   return SoundFolderIn(QCoreApplication::applicationDirPath());
 }
 
-QString TSoundPlayer::SoundFolderIn(const QString& executableFolder) {
-  QString folder = executableFolder;
-  if (!folder.endsWith(u'/'))
-    folder += u'/';
-  return folder + QStringLiteral("Sounds/");
+QString TSoundPlayer::SoundFolderIn(const QString& ExecutableFolder) {
+  const QDir Folder(ExecutableFolder);
+  const QString Beside = Folder.filePath(QStringLiteral("Sounds/"));
+  // Installed, the cues lie in the data folder, found from the executable's own folder so that
+  // any prefix works.
+  const QString Installed =
+      QDir::cleanPath(Folder.filePath(QStringLiteral(SALVORA_DATA_FROM_BIN "/Sounds"))) + u'/';
+  return QFileInfo(Beside).isDir() || !QFileInfo(Installed).isDir() ? Beside : Installed;
 }
 
 QString TSoundPlayer::CueFileName(TSoundId id) {

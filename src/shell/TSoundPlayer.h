@@ -30,9 +30,10 @@ public:
   explicit TSoundPlayer(const QString& soundFolder, QObject* parent = nullptr);
   ~TSoundPlayer() override;
 
-  // The folder "Sounds/" beside the executable, ending with a separator.
+  // The folder "Sounds/" beside the executable, or where there is none the installed
+  // <prefix>/share/salvora/Sounds/; ending with a separator.
   static QString SoundFolder();
-  static QString SoundFolderIn(const QString& executableFolder);
+  static QString SoundFolderIn(const QString& ExecutableFolder);
   // The cue's file name, or empty for a value outside the table.
   static QString CueFileName(TSoundId id);
 

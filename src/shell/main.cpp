@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QSocketNotifier>
+#include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 
@@ -30,14 +31,25 @@ bool DisplayMissing() {
 
 #if defined(Q_OS_UNIX)
 int GTermPipe[2] = {-1, -1};
+bool GClosing = false; // the event loop has ended: the settings are being saved
 
 // A session that ends asks the game to quit with SIGTERM: leave the event loop as a closed
-// window would, so that the settings are still written.
+// window would, so that the settings are still written. A second SIGTERM while the settings
+// error waits on screen ends the process: the session is going and the error has been shown.
 void QuitOnTerm(QApplication& App) {
   if (::socketpair(AF_UNIX, SOCK_STREAM, 0, GTermPipe) != 0)
     return;
   auto* Notifier = new QSocketNotifier(GTermPipe[1], QSocketNotifier::Read, &App);
-  QObject::connect(Notifier, &QSocketNotifier::activated, &App, [] { QApplication::quit(); });
+  QObject::connect(Notifier, &QSocketNotifier::activated, &App, [] {
+    char Byte = 0;
+    [[maybe_unused]] auto Read = ::read(GTermPipe[1], &Byte, 1);
+    if (!GClosing)
+      QApplication::quit();
+    else {
+      std::fflush(nullptr);
+      std::_Exit(128 + SIGTERM);
+    }
+  });
   struct sigaction Action {};
   Action.sa_handler = [](int) {
     const char Byte = 1;
@@ -69,10 +81,16 @@ int main(int Argc, char** Argv) {
 #endif
 
     TSoundPlayer Sounds(TSoundPlayer::SoundFolder());
-    TSalvoraMainWin Window(TSettings::SettingsFilePath(QCoreApplication::applicationFilePath()));
+    const TSettingsPlace Place = TSettings::SettingsPlace(
+        QCoreApplication::applicationFilePath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    TSalvoraMainWin Window(Place.FFile, Place.FDefaults);
     Window.FOnSound = [&Sounds](TSoundId Sound, bool Wait) { Sounds.PlaySnd(Sound, Wait); };
     Window.show();
     Result = App.exec();
+#if defined(Q_OS_UNIX)
+    GClosing = true;
+#endif
     Window.SaveSettings();
   }
   // Everything the game keeps is written by now. Qt 6.4's PulseAudio back end can crash in

@@ -87,11 +87,11 @@ TMouseButton GameButton(Qt::MouseButton Button) {
 
 } // namespace
 
-TSalvoraMainWin::TSalvoraMainWin(const QString& SettingsPath)
+TSalvoraMainWin::TSalvoraMainWin(const QString& SettingsPath, const QString& DefaultsPath)
     : FGame(*this, FPictures.ShipImages()), FSettingsPath(SettingsPath) {
   CreateComponents();
   TSettings Settings;
-  Settings.LoadSettings(FSettingsPath);
+  Settings.LoadSettings(FSettingsPath, DefaultsPath);
   FAnimation = Settings.FAnimation;
   FSound = Settings.FSound;
 }

@@ -26,7 +26,8 @@ class TSalvoraMainWin : public QWidget, public TGameScreen {
 public:
   using TSoundEvent = std::function<void(TSoundId Sound, bool Wait)>;
 
-  explicit TSalvoraMainWin(const QString& SettingsPath);
+  // The settings are read from SettingsPath, or from DefaultsPath while it does not exist.
+  explicit TSalvoraMainWin(const QString& SettingsPath, const QString& DefaultsPath = {});
   ~TSalvoraMainWin() override;
 
   // Writes the settings file; false (after an error box) when it could not be written.

@@ -1,6 +1,7 @@
 #include "TSettings.h"
 
 #include "FileBytes.h"
+#include "TFileWriter.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -34,6 +35,29 @@ TEST(TSettingsPath, ReplacesOnlyTheFileNamesExtension) {
   EXPECT_EQ(TSettings::SettingsFilePath("salvora"), QDir::current().filePath("salvora.ini"));
 }
 
+// Fails the one step it is told to, after doing part of it as a full disk would.
+class TFailingWriter : public TFileWriter {
+public:
+  enum TStep { fsNone, fsOpen, fsWrite, fsFlush, fsSync, fsRename };
+  TStep FFailAt{fsNone};
+
+protected:
+  bool Open(QFile& Temporary, const QString& FileName) override {
+    return FFailAt != fsOpen && TFileWriter::Open(Temporary, FileName);
+  }
+  bool Write(QFile& Temporary, const QByteArray& Text) override {
+    return FFailAt == fsWrite ? (Temporary.write(Text.left(Text.size() / 2)), false)
+                              : TFileWriter::Write(Temporary, Text);
+  }
+  bool Flush(QFile& Temporary) override {
+    return TFileWriter::Flush(Temporary) && FFailAt != fsFlush;
+  }
+  bool Sync(QFile& Temporary) override { return TFileWriter::Sync(Temporary) && FFailAt != fsSync; }
+  bool Rename(const QString& From, const QString& To) override {
+    return FFailAt != fsRename && TFileWriter::Rename(From, To);
+  }
+};
+
 class TSettingsTest : public testing::Test {
 protected:
   QTemporaryDir FDir{};
@@ -45,6 +69,9 @@ protected:
     settings.FAnimation = settings.FSound = false; // loading must set both
     settings.LoadSettings(FPath);
     return {settings.FAnimation, settings.FSound};
+  }
+  std::string Files() const {
+    return QDir(FDir.path()).entryList(QDir::Files).join(u' ').toStdString();
   }
 };
 
@@ -64,15 +91,60 @@ TEST_F(TSettingsTest, LoadReadsEachKeyByTheNumberRule) {
   EXPECT_EQ(Load("[General]\nAnimation=\nSound= 0 \n"), TPair(true, false));
 }
 
+// Both keys reach the file in one replacement or not at all: whichever step fails, the old
+// text stays byte for byte and no temporary file is left behind.
+TEST_F(TSettingsTest, EveryFailedStepOfASaveKeepsTheOldFile) {
+  const QByteArray Old = "[Other]\nKeep=this\n[General]\nAnimation=1\nSound=1\n";
+  TSettings Settings;
+  Settings.FAnimation = Settings.FSound = false;
+  TFailingWriter Writer;
+  for (auto Step : {TFailingWriter::fsOpen, TFailingWriter::fsWrite, TFailingWriter::fsFlush,
+                    TFailingWriter::fsSync, TFailingWriter::fsRename}) {
+    PutBytes(FPath, Old);
+    Writer.FFailAt = Step;
+    EXPECT_FALSE(Settings.SaveSettings(FPath, Writer)) << Step;
+    EXPECT_EQ(GetBytes(FPath), Old) << Step;
+    EXPECT_EQ(Files(), "salvora.ini") << Step;
+  }
+  Writer.FFailAt = TFailingWriter::fsNone;
+  EXPECT_TRUE(Settings.SaveSettings(FPath, Writer));
+  EXPECT_EQ(GetBytes(FPath), "[Other]\nKeep=this\n[General]\nAnimation=0\nSound=0\n");
+  EXPECT_EQ(Files(), "salvora.ini");
+}
+
+// Installed where it may not write, the game keeps the settings in the user's folder, created
+// at the first save; until then a packager's file beside the executable gives the values.
+TEST_F(TSettingsTest, InstalledGameKeepsItsSettingsInTheUsersFolder) {
+  EXPECT_EQ(TSettings::SettingsPlace(FDir.filePath("salvora"), "/cfg").FFile, FPath);
+  const QString Config = FDir.filePath(QStringLiteral("home/.config/salvora"));
+  const QString Bin = FDir.filePath(QStringLiteral("missing/bin"));
+  const TSettingsPlace Place = TSettings::SettingsPlace(Bin + "/salvora", Config);
+  EXPECT_EQ(Place.FFile, Config + "/salvora.ini");
+  EXPECT_EQ(Place.FDefaults, Bin + "/salvora.ini");
+
+  PutBytes(FPath, "[General]\nSound=0\n"); // the packager's defaults
+  TSettings Settings;
+  Settings.LoadSettings(Place.FFile, FPath);
+  EXPECT_TRUE(Settings.FAnimation);
+  EXPECT_FALSE(Settings.FSound);
+  Settings.FAnimation = false;
+  Settings.FSound = true;
+  ASSERT_TRUE(Settings.SaveSettings(Place.FFile));
+  Settings.LoadSettings(Place.FFile, FPath);
+  EXPECT_FALSE(Settings.FAnimation);
+  EXPECT_TRUE(Settings.FSound);
+}
+
+// A rewritten line is "Key=Value" as the game spells the key, with the line's own ending.
 TEST_F(TSettingsTest, SaveKeepsForeignContentByteForByte) {
   PutBytes(FPath, "; kept\r\n[Window]\r\nLeft=10, 20\r\n\r\n[GENERAL]\r\nVolume=%50\r\n"
-                  "animation = 1 \r\n\r\n[Last]\r\nx=y");
+                  "  animation = 0x10 \r\n\r\n[Last]\r\nx=y");
   TSettings settings;
   settings.FAnimation = false;
   settings.FSound = false;
   ASSERT_TRUE(settings.SaveSettings(FPath));
   EXPECT_EQ(GetBytes(FPath), "; kept\r\n[Window]\r\nLeft=10, 20\r\n\r\n[GENERAL]\r\nVolume=%50\r\n"
-                             "animation = 0 \r\nSound=0\r\n\r\n[Last]\r\nx=y");
+                             "Animation=0\r\nSound=0\r\n\r\n[Last]\r\nx=y");
   settings.LoadSettings(FPath);
   EXPECT_FALSE(settings.FAnimation || settings.FSound);
 }
@@ -87,7 +159,7 @@ TEST_F(TSettingsTest, DamagedFileIsReadAndKeptWhole) {
   EXPECT_TRUE(settings.FAnimation && settings.FSound); // the NUL makes Sound not a number
   settings.FAnimation = false;
   ASSERT_TRUE(settings.SaveSettings(FPath));
-  EXPECT_EQ(GetBytes(FPath), junk.chopped(4) + "1\nAnimation=0\n");
+  EXPECT_EQ(GetBytes(FPath), junk.chopped(10) + "Sound=1\nAnimation=0\n");
 }
 
 TEST_F(TSettingsTest, FailedSaveNamesTheFile) {

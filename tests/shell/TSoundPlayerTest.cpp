@@ -17,9 +17,16 @@ namespace {
 constexpr TSoundId AllCues[] = {sndMyShot, sndEnemyShot, sndSplash, sndEnemyFire,
                                 sndMyFire, sndYouWin,    sndYouLost};
 
-TEST(TSoundPlayerFolder, IsSoundsBesideTheExecutable) {
+// Sounds/ beside the executable comes first; installed, share/salvora/Sounds/ of its prefix.
+TEST(TSoundPlayerFolder, IsSoundsBesideTheExecutableOrTheInstalledOne) {
   EXPECT_EQ(TSoundPlayer::SoundFolderIn("/opt/sea"), "/opt/sea/Sounds/");
-  EXPECT_EQ(TSoundPlayer::SoundFolderIn("/opt/sea/"), "/opt/sea/Sounds/");
+  const QTemporaryDir Prefix;
+  ASSERT_TRUE(QDir(Prefix.path()).mkpath("bin") &&
+              QDir(Prefix.path()).mkpath("share/salvora/Sounds"));
+  EXPECT_EQ(TSoundPlayer::SoundFolderIn(Prefix.filePath("bin/")),
+            Prefix.filePath("share/salvora/Sounds/"));
+  ASSERT_TRUE(QDir(Prefix.path()).mkpath("bin/Sounds"));
+  EXPECT_EQ(TSoundPlayer::SoundFolderIn(Prefix.filePath("bin")), Prefix.filePath("bin/Sounds/"));
   EXPECT_EQ(TSoundPlayer::SoundFolder(), QCoreApplication::applicationDirPath() + "/Sounds/");
 }
 
