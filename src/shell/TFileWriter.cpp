@@ -1,5 +1,7 @@
 #include "TFileWriter.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -28,6 +30,18 @@ void SyncFolder([[maybe_unused]] const QString& FileName) {
 #endif
 }
 
+// A save killed before its rename leaves its temporary file behind. One an hour old belongs to
+// no save still running, so the next save that succeeds clears it away.
+void RemoveStaleTemporaries(const QString& FileName) {
+  const QFileInfo Info(FileName);
+  const QDateTime Before = QDateTime::currentDateTimeUtc().addSecs(-3600);
+  const QFileInfoList Temporaries = Info.absoluteDir().entryInfoList(
+      {Info.fileName() + QStringLiteral(".????????.tmp")}, QDir::Files | QDir::Hidden);
+  for (const QFileInfo& Temporary : Temporaries)
+    if (Temporary.lastModified().toUTC() < Before)
+      QFile::remove(Temporary.absoluteFilePath());
+}
+
 } // namespace
 
 bool TFileWriter::ReplaceFile(const QString& FileName, const QByteArray& Text) {
@@ -39,6 +53,7 @@ bool TFileWriter::ReplaceFile(const QString& FileName, const QByteArray& Text) {
   if (Written && Temporary.error() == QFileDevice::NoError &&
       Rename(Temporary.fileName(), FileName)) {
     SyncFolder(FileName);
+    RemoveStaleTemporaries(FileName);
     return true;
   }
   Temporary.remove();

@@ -3,6 +3,7 @@
 #include "FileBytes.h"
 #include "TFileWriter.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -106,10 +107,20 @@ TEST_F(TSettingsTest, EveryFailedStepOfASaveKeepsTheOldFile) {
     EXPECT_EQ(GetBytes(FPath), Old) << Step;
     EXPECT_EQ(Files(), "salvora.ini") << Step;
   }
+  // A temporary that a killed save left an hour ago goes with the next save; one of a save
+  // that may still run stays.
+  auto Leftover = [&](const char* Name, int AgeSeconds) {
+    QFile File(FDir.filePath(QLatin1String(Name)));
+    ASSERT_TRUE(File.open(QIODevice::WriteOnly));
+    File.setFileTime(QDateTime::currentDateTime().addSecs(-AgeSeconds),
+                     QFileDevice::FileModificationTime);
+  };
+  Leftover("salvora.ini.0badf00d.tmp", 7200);
+  Leftover("salvora.ini.12345678.tmp", 60);
   Writer.FFailAt = TFailingWriter::fsNone;
   EXPECT_TRUE(Settings.SaveSettings(FPath, Writer));
   EXPECT_EQ(GetBytes(FPath), "[Other]\nKeep=this\n[General]\nAnimation=0\nSound=0\n");
-  EXPECT_EQ(Files(), "salvora.ini");
+  EXPECT_EQ(Files(), "salvora.ini salvora.ini.12345678.tmp");
 }
 
 // Installed where it may not write, the game keeps the settings in the user's folder, created
