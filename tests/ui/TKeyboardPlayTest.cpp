@@ -1,0 +1,275 @@
+#include "TKeyboardPlay.h"
+
+#include "BoardGeometry.h"
+#include "TClock.h"
+#include "TCueWait.h"
+#include "TJvGIFAnimator.h"
+#include "TPaintBox.h"
+#include "TSalvoraMainWin.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+const TPoint Spread[10] = {{9, 8}, {7, 8}, {5, 8}, {8, 6}, {5, 6},
+                           {8, 4}, {5, 4}, {5, 2}, {5, 0}, {0, 0}};
+
+enum class TState { stSetup, stBattle, stFlying, stOver, stCue };
+
+// A window of its own for each case, so that no frame is left over from the one before.
+struct TKeyGame {
+  QTemporaryDir Folder;
+  std::unique_ptr<TSalvoraMainWin> Owned;
+  TSalvoraMainWin& Window = Open();
+  TBattleController& Game = Window.FGame;
+  QString DialogShown;
+  // The same random arrangements every run, and placements that give up without a wait.
+  uint64_t Counter = 2026;
+  uint32_t Ticks = 0;
+
+  TKeyGame() {
+    TClock::SetCounter([this] { return Counter++; });
+    TClock::SetTickCount([this] { return Ticks++; });
+  }
+  ~TKeyGame() {
+    TClock::SetCounter({});
+    TClock::SetTickCount({});
+  }
+  TSalvoraMainWin& Open() {
+    Owned = std::make_unique<TSalvoraMainWin>(
+        QDir(Folder.path()).filePath(QStringLiteral("salvora.ini")));
+    Owned->show();
+    Owned->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(Owned.get()));
+    return *Owned;
+  }
+  void Enter(TState State) {
+    if (State == TState::stSetup || State == TState::stCue)
+      return;
+    for (int I = 8; I >= 0; --I)
+      ASSERT_TRUE(Game.FFleets.MyShip(I).MoveTo(Spread[I]));
+    Window.btnStartClick();
+    ASSERT_TRUE(Game.FBattle);
+    Game.FFleets.ClearBoard(Game.FEnemyBoard);
+    for (int I = 9; I >= 0; --I)
+      ASSERT_TRUE(Game.FFleets.EnemyShip(I).MoveTo(Spread[I]));
+    if (State == TState::stFlying)
+      Window.pbRightMouseDown(Qt::LeftButton, {16 + 32 * 4 + 5, 16 + 32 * 4 + 5});
+    if (State == TState::stOver)
+      Game.FBattle = false; // the flags of a finished game
+  }
+  void Press(QKeyCombination Key) { QTest::keyClick(&Window, Key.key(), Key.keyboardModifiers()); }
+  // Closes the next modal dialog with Esc as soon as it shows, noting its class.
+  void AnswerDialogWithEsc() {
+    QTimer::singleShot(0, [this] {
+      if (QWidget* Dialog = QApplication::activeModalWidget()) {
+        DialogShown = Dialog->windowTitle();
+        QTest::keyClick(Dialog, Qt::Key_Escape);
+      }
+    });
+  }
+  int Selected() const {
+    for (int I = 0; I < 10; ++I)
+      if (Game.FSelectedShip == &Game.FFleets.MyShip(I))
+        return I;
+    return -1;
+  }
+  TPoint Framed(TSide Side) const { return Window.FKeyboard->FramedCell(Side); }
+  bool LinedUp() {
+    for (int I = 0; I < 10; ++I)
+      if (Game.FFleets.MyShip(I).FPos != TPoint{0, 9 - I})
+        return false;
+    return true;
+  }
+};
+
+using K = Qt::Key;
+const Qt::KeyboardModifier Ctrl = Qt::ControlModifier, Shift = Qt::ShiftModifier;
+
+struct TKeyCase {
+  TState State;
+  std::vector<QKeyCombination> Keys;
+  std::function<void(TKeyGame&)> Expect;
+};
+
+} // namespace
+
+// Each key does what its click would do, where that click would do it, and nothing elsewhere.
+TEST(TKeyboardPlayTest, EachKeyActsLikeItsClickAndOnlyWhereTheClickWould) {
+  using T = TKeyGame;
+  const TPoint None{-1, -1};
+  const std::vector<TKeyCase> Cases = {
+      // Set-up: the frame walks the player's board and stops at its edges.
+      {TState::stSetup, {}, [&](T& t) { EXPECT_EQ(t.Framed(TSide::sdMy), None); }},
+      {TState::stSetup,
+       {K::Key_Left, K::Key_Up},
+       [&](T& t) {
+         EXPECT_EQ(t.Framed(TSide::sdMy), (TPoint{0, 0}));
+         EXPECT_EQ(t.Framed(TSide::sdEnemy), None);
+       }},
+      {TState::stSetup,
+       {K::Key_Right, K::Key_Down, K::Key_Down},
+       [&](T& t) {
+         EXPECT_EQ(t.Framed(TSide::sdMy), (TPoint{1, 2}));
+       }},
+      // Space, Return and keypad Enter: the left click, which selects a ship or moves it.
+      {TState::stSetup, {K::Key_Down, K::Key_Space}, [&](T& t) { EXPECT_EQ(t.Selected(), 8); }},
+      {TState::stSetup, {K::Key_Down, K::Key_Return}, [&](T& t) { EXPECT_EQ(t.Selected(), 8); }},
+      {TState::stSetup,
+       {K::Key_Down, Qt::KeypadModifier | K::Key_Enter},
+       [&](T& t) { EXPECT_EQ(t.Selected(), 8); }},
+      {TState::stSetup, std::vector<QKeyCombination>(6, K::Key_Right),
+       [&](T& t) {
+         t.Press(K::Key_Space);
+         EXPECT_EQ(t.Game.FFleets.MyShip(9).FPos, (TPoint{6, 0}));
+         t.Press(K::Key_R); // R is the right click: turns it
+         EXPECT_TRUE(t.Game.FFleets.MyShip(9).FVertical);
+       }},
+      // Tab and Shift+Tab select in fleet order, round the ends, the frame on the new head.
+      {TState::stSetup,
+       {K::Key_Tab},
+       [&](T& t) {
+         EXPECT_EQ(t.Selected(), 0);
+         EXPECT_EQ(t.Framed(TSide::sdMy), (TPoint{0, 9}));
+       }},
+      {TState::stSetup,
+       {Shift | K::Key_Backtab},
+       [&](T& t) {
+         EXPECT_EQ(t.Selected(), 8);
+         EXPECT_EQ(t.Framed(TSide::sdMy), (TPoint{0, 1}));
+       }},
+      {TState::stSetup,
+       {Ctrl | K::Key_R},
+       [&](T& t) {
+         EXPECT_FALSE(t.LinedUp());
+         EXPECT_EQ(t.Selected(), 9);
+         t.Press(Ctrl | K::Key_Return); // and the battle starts
+         EXPECT_TRUE(t.Game.FBattle);
+       }},
+      {TState::stCue,
+       {},
+       [&](T& t) { // keys are eaten while a cue is waited for
+         QTimer::singleShot(30, [&t] {
+           t.Press(K::Key_Tab);
+           t.Press(Ctrl | K::Key_R);
+         });
+         TCueWait::Run([] { return false; }, 200);
+         EXPECT_EQ(t.Selected(), 9);
+         EXPECT_TRUE(t.LinedUp());
+       }},
+      // The battle: the frame walks the computer's board; Space shoots the framed cell.
+      {TState::stBattle,
+       {K::Key_Right, K::Key_Down},
+       [&](T& t) {
+         EXPECT_EQ(t.Framed(TSide::sdEnemy), (TPoint{1, 1}));
+         EXPECT_EQ(t.Framed(TSide::sdMy), None);
+         t.Press(K::Key_Space);
+         EXPECT_TRUE(t.Game.FFiring);
+         EXPECT_EQ(t.Game.FLastShot, (TPoint{1, 1}));
+       }},
+      // Set-up keys do nothing in battle; the start key nothing once it has started.
+      {TState::stBattle,
+       {K::Key_R, K::Key_Tab, Shift | K::Key_Backtab, Ctrl | K::Key_R, Ctrl | K::Key_Return},
+       [&](T& t) {
+         EXPECT_EQ(t.Game.FSelectedShip, nullptr);
+         for (int I = 0; I < 9; ++I)
+           EXPECT_EQ(t.Game.FFleets.MyShip(I).FPos, Spread[I]);
+         EXPECT_FALSE(t.Game.FFiring);
+       }},
+      // A shot in flight: the frame moves, but Space does not fire again.
+      {TState::stFlying,
+       {K::Key_Down, K::Key_Space},
+       [&](T& t) {
+         EXPECT_EQ(t.Game.FLastShot, (TPoint{4, 4}));
+         EXPECT_EQ(t.Framed(TSide::sdEnemy), (TPoint{0, 1}));
+       }},
+      {TState::stOver,
+       {K::Key_Right, K::Key_Space},
+       [&](T& t) {
+         EXPECT_EQ(t.Framed(TSide::sdEnemy), None);
+         EXPECT_FALSE(t.Game.FFiring);
+         EXPECT_EQ(t.Game.FMyShots, 0);
+       }},
+      // The buttons' keys, in any state.
+      {TState::stOver,
+       {QKeySequence(QKeySequence::New)[0]},
+       [&](T& t) {
+         EXPECT_TRUE(t.Game.FSetupMode);
+         EXPECT_TRUE(t.LinedUp());
+       }},
+      {TState::stFlying,
+       {},
+       [&](T& t) {
+         t.AnswerDialogWithEsc();
+         t.Press(Ctrl | Shift | K::Key_Comma);
+         EXPECT_EQ(t.DialogShown, QStringLiteral("Настройки "));
+       }},
+      {TState::stSetup,
+       {},
+       [&](T& t) {
+         t.AnswerDialogWithEsc();
+         t.Press(K::Key_F1);
+         EXPECT_EQ(t.DialogShown, QStringLiteral("О программе"));
+       }},
+  };
+  for (size_t I = 0; I < Cases.size(); ++I) {
+    SCOPED_TRACE(testing::Message() << "case " << I);
+    TKeyGame Case;
+    Case.Enter(Cases[I].State);
+    for (QKeyCombination Key : Cases[I].Keys)
+      Case.Press(Key);
+    Cases[I].Expect(Case);
+  }
+}
+
+// The frame is drawn above the ships and leaves with the next move of the mouse.
+TEST(TKeyboardPlayTest, FrameIsDrawnUntilTheMouseMoves) {
+  TKeyGame Game;
+  TSalvoraMainWin& Window = Game.Window;
+  Window.tmSetup.stop(); // the blink would change the ships between the pictures
+  const QImage Plain = Window.pbLeft->grab().toImage();
+  QTest::keyClick(&Window, Qt::Key_Right);
+  const QImage Framed = Window.pbLeft->grab().toImage();
+  const QColor Yellow(255, 255, 0);
+  for (QPoint Edge : {QPoint(49, 17), QPoint(49, 47), QPoint(50, 30), QPoint(78, 18),
+                      QPoint(79, 40), QPoint(60, 46)})
+    EXPECT_EQ(QColor(Framed.pixel(Edge)), Yellow) << Edge.x() << "," << Edge.y();
+  EXPECT_EQ(Framed.pixel(64, 32), Plain.pixel(64, 32)); // the ship inside shows
+  EXPECT_EQ(Framed.pixel(48, 30), Plain.pixel(48, 30)); // the grid line stays
+  QTest::mouseMove(Window.pbLeft, {200, 200});
+  QTest::mouseMove(Window.pbLeft, {210, 200});
+  EXPECT_EQ(Window.pbLeft->grab().toImage(), Plain);
+}
+
+// The last sinking repaints the board while the battle still runs; the frame must still
+// leave it as the game ends, on the screen and not only in a fresh paint.
+TEST(TKeyboardPlayTest, FrameLeavesTheBoardWhenTheGameEnds) {
+  TKeyGame Game;
+  Game.Enter(TState::stBattle);
+  TBattleController& Core = Game.Game;
+  for (int I = 0; I < 10; ++I) {
+    TShip& Ship = Core.FFleets.EnemyShip(I);
+    for (int K = 0; K < Ship.FSize; ++K)
+      if (I != 9 || K != 3) {
+        Ship.Hit();
+        Core.FEnemyBoard[Ship.Deck(K)].IsHit = true;
+      }
+  }
+  Core.FEnemyLosses = 9;
+  for (int I = 0; I < 3; ++I)
+    Game.Press(Qt::Key_Right);
+  Game.Press(Qt::Key_Space);
+  Game.Window.MyCannon->FastForward();
+  ASSERT_FALSE(Core.FBattle);
+  QTest::qWait(50);
+  const QPoint Corner = Game.Window.pbRight->mapTo(&Game.Window, QPoint(16 + 96 + 31, 17));
+  const QImage Screen = Game.Window.screen()->grabWindow(Game.Window.winId()).toImage();
+  EXPECT_NE(QColor(Screen.pixel(Corner)), QColor(255, 255, 0));
+}
