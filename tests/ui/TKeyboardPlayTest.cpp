@@ -65,8 +65,12 @@ struct TKeyGame {
     if (State == TState::stOver)
       Game.FBattle = false; // the flags of a finished game
   }
-  void Press(QKeyCombination Key) { QTest::keyClick(&Window, Key.key(), Key.keyboardModifiers()); }
-  // Closes the next modal dialog with Esc as soon as it shows, noting its class.
+  // With the text given, so that a key beyond ASCII (К) goes through as well.
+  void Press(QKeyCombination Key) {
+    for (QTest::KeyAction Action : {QTest::Press, QTest::Release})
+      QTest::sendKeyEvent(Action, &Window, Key.key(), QString(), Key.keyboardModifiers());
+  }
+  // Closes the next modal dialog with Esc as soon as it shows, noting its caption.
   void AnswerDialogWithEsc() {
     QTimer::singleShot(0, [this] {
       if (QWidget* Dialog = QApplication::activeModalWidget()) {
@@ -92,6 +96,7 @@ struct TKeyGame {
 
 using K = Qt::Key;
 const Qt::KeyboardModifier Ctrl = Qt::ControlModifier, Shift = Qt::ShiftModifier;
+const Qt::Key Cyrillic_Ka = Qt::Key(0x041A); // К, on R's key
 
 struct TKeyCase {
   TState State;
@@ -131,6 +136,8 @@ TEST(TKeyboardPlayTest, EachKeyActsLikeItsClickAndOnlyWhereTheClickWould) {
          EXPECT_EQ(t.Game.FFleets.MyShip(9).FPos, (TPoint{6, 0}));
          t.Press(K::Key_R); // R is the right click: turns it
          EXPECT_TRUE(t.Game.FFleets.MyShip(9).FVertical);
+         t.Press(Cyrillic_Ka); // and so is the same key in the Russian layout
+         EXPECT_FALSE(t.Game.FFleets.MyShip(9).FVertical);
        }},
       // Tab and Shift+Tab select in fleet order, round the ends, the frame on the new head.
       {TState::stSetup,
@@ -153,6 +160,7 @@ TEST(TKeyboardPlayTest, EachKeyActsLikeItsClickAndOnlyWhereTheClickWould) {
          t.Press(Ctrl | K::Key_Return); // and the battle starts
          EXPECT_TRUE(t.Game.FBattle);
        }},
+      {TState::stSetup, {Ctrl | Cyrillic_Ka}, [&](T& t) { EXPECT_FALSE(t.LinedUp()); }},
       {TState::stCue,
        {},
        [&](T& t) { // keys are eaten while a cue is waited for
