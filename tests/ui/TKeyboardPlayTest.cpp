@@ -7,12 +7,12 @@
 #include "TPaintBox.h"
 #include "TSalvoraMainWin.h"
 
-#include <QDialog>
+#include <QApplication>
 #include <QDir>
-#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -112,119 +112,119 @@ TEST(TKeyboardPlayTest, EachKeyActsLikeItsClickAndOnlyWhereTheClickWould) {
   const TPoint None{-1, -1};
   const std::vector<TKeyCase> Cases = {
       // Set-up: the frame walks the player's board and stops at its edges.
-      {TState::stSetup, {}, [&](T& t) { EXPECT_EQ(t.Framed(TSide::sdMy), None); }},
+      {TState::stSetup, {}, [&](T& G) { EXPECT_EQ(G.Framed(TSide::sdMy), None); }},
       {TState::stSetup,
        {K::Key_Left, K::Key_Up},
-       [&](T& t) {
-         EXPECT_EQ(t.Framed(TSide::sdMy), (TPoint{0, 0}));
-         EXPECT_EQ(t.Framed(TSide::sdEnemy), None);
+       [&](T& G) {
+         EXPECT_EQ(G.Framed(TSide::sdMy), (TPoint{0, 0}));
+         EXPECT_EQ(G.Framed(TSide::sdEnemy), None);
        }},
       {TState::stSetup,
        {K::Key_Right, K::Key_Down, K::Key_Down},
-       [&](T& t) {
-         EXPECT_EQ(t.Framed(TSide::sdMy), (TPoint{1, 2}));
+       [&](T& G) {
+         EXPECT_EQ(G.Framed(TSide::sdMy), (TPoint{1, 2}));
        }},
       // Space, Return and keypad Enter: the left click, which selects a ship or moves it.
-      {TState::stSetup, {K::Key_Down, K::Key_Space}, [&](T& t) { EXPECT_EQ(t.Selected(), 8); }},
-      {TState::stSetup, {K::Key_Down, K::Key_Return}, [&](T& t) { EXPECT_EQ(t.Selected(), 8); }},
+      {TState::stSetup, {K::Key_Down, K::Key_Space}, [&](T& G) { EXPECT_EQ(G.Selected(), 8); }},
+      {TState::stSetup, {K::Key_Down, K::Key_Return}, [&](T& G) { EXPECT_EQ(G.Selected(), 8); }},
       {TState::stSetup,
        {K::Key_Down, Qt::KeypadModifier | K::Key_Enter},
-       [&](T& t) { EXPECT_EQ(t.Selected(), 8); }},
+       [&](T& G) { EXPECT_EQ(G.Selected(), 8); }},
       {TState::stSetup, std::vector<QKeyCombination>(6, K::Key_Right),
-       [&](T& t) {
-         t.Press(K::Key_Space);
-         EXPECT_EQ(t.Game.FFleets.MyShip(9).FPos, (TPoint{6, 0}));
-         t.Press(K::Key_R); // R is the right click: turns it
-         EXPECT_TRUE(t.Game.FFleets.MyShip(9).FVertical);
-         t.Press(Cyrillic_Ka); // and so is the same key in the Russian layout
-         EXPECT_FALSE(t.Game.FFleets.MyShip(9).FVertical);
+       [&](T& G) {
+         G.Press(K::Key_Space);
+         EXPECT_EQ(G.Game.FFleets.MyShip(9).FPos, (TPoint{6, 0}));
+         G.Press(K::Key_R); // R is the right click: turns it
+         EXPECT_TRUE(G.Game.FFleets.MyShip(9).FVertical);
+         G.Press(Cyrillic_Ka); // and so is the same key in the Russian layout
+         EXPECT_FALSE(G.Game.FFleets.MyShip(9).FVertical);
        }},
       // Tab and Shift+Tab select in fleet order, round the ends, the frame on the new head.
       {TState::stSetup,
        {K::Key_Tab},
-       [&](T& t) {
-         EXPECT_EQ(t.Selected(), 0);
-         EXPECT_EQ(t.Framed(TSide::sdMy), (TPoint{0, 9}));
+       [&](T& G) {
+         EXPECT_EQ(G.Selected(), 0);
+         EXPECT_EQ(G.Framed(TSide::sdMy), (TPoint{0, 9}));
        }},
       {TState::stSetup,
        {Shift | K::Key_Backtab},
-       [&](T& t) {
-         EXPECT_EQ(t.Selected(), 8);
-         EXPECT_EQ(t.Framed(TSide::sdMy), (TPoint{0, 1}));
+       [&](T& G) {
+         EXPECT_EQ(G.Selected(), 8);
+         EXPECT_EQ(G.Framed(TSide::sdMy), (TPoint{0, 1}));
        }},
       {TState::stSetup,
        {Ctrl | K::Key_R},
-       [&](T& t) {
-         EXPECT_FALSE(t.LinedUp());
-         EXPECT_EQ(t.Selected(), 9);
-         t.Press(Ctrl | K::Key_Return); // and the battle starts
-         EXPECT_TRUE(t.Game.FBattle);
+       [&](T& G) {
+         EXPECT_FALSE(G.LinedUp());
+         EXPECT_EQ(G.Selected(), 9);
+         G.Press(Ctrl | K::Key_Return); // and the battle starts
+         EXPECT_TRUE(G.Game.FBattle);
        }},
-      {TState::stSetup, {Ctrl | Cyrillic_Ka}, [&](T& t) { EXPECT_FALSE(t.LinedUp()); }},
+      {TState::stSetup, {Ctrl | Cyrillic_Ka}, [&](T& G) { EXPECT_FALSE(G.LinedUp()); }},
       {TState::stCue,
        {},
-       [&](T& t) { // keys are eaten while a cue is waited for
-         QTimer::singleShot(30, [&t] {
-           t.Press(K::Key_Tab);
-           t.Press(Ctrl | K::Key_R);
+       [&](T& G) { // keys are eaten while a cue is waited for
+         QTimer::singleShot(30, [&G] {
+           G.Press(K::Key_Tab);
+           G.Press(Ctrl | K::Key_R);
          });
          TCueWait::Run([] { return false; }, 200);
-         EXPECT_EQ(t.Selected(), 9);
-         EXPECT_TRUE(t.LinedUp());
+         EXPECT_EQ(G.Selected(), 9);
+         EXPECT_TRUE(G.LinedUp());
        }},
       // The battle: the frame walks the computer's board; Space shoots the framed cell.
       {TState::stBattle,
        {K::Key_Right, K::Key_Down},
-       [&](T& t) {
-         EXPECT_EQ(t.Framed(TSide::sdEnemy), (TPoint{1, 1}));
-         EXPECT_EQ(t.Framed(TSide::sdMy), None);
-         t.Press(K::Key_Space);
-         EXPECT_TRUE(t.Game.FFiring);
-         EXPECT_EQ(t.Game.FLastShot, (TPoint{1, 1}));
+       [&](T& G) {
+         EXPECT_EQ(G.Framed(TSide::sdEnemy), (TPoint{1, 1}));
+         EXPECT_EQ(G.Framed(TSide::sdMy), None);
+         G.Press(K::Key_Space);
+         EXPECT_TRUE(G.Game.FFiring);
+         EXPECT_EQ(G.Game.FLastShot, (TPoint{1, 1}));
        }},
       // Set-up keys do nothing in battle; the start key nothing once it has started.
       {TState::stBattle,
        {K::Key_R, K::Key_Tab, Shift | K::Key_Backtab, Ctrl | K::Key_R, Ctrl | K::Key_Return},
-       [&](T& t) {
-         EXPECT_EQ(t.Game.FSelectedShip, nullptr);
+       [&](T& G) {
+         EXPECT_EQ(G.Game.FSelectedShip, nullptr);
          for (int I = 0; I < 9; ++I)
-           EXPECT_EQ(t.Game.FFleets.MyShip(I).FPos, Spread[I]);
-         EXPECT_FALSE(t.Game.FFiring);
+           EXPECT_EQ(G.Game.FFleets.MyShip(I).FPos, Spread[I]);
+         EXPECT_FALSE(G.Game.FFiring);
        }},
       // A shot in flight: the frame moves, but Space does not fire again.
       {TState::stFlying,
        {K::Key_Down, K::Key_Space},
-       [&](T& t) {
-         EXPECT_EQ(t.Game.FLastShot, (TPoint{4, 4}));
-         EXPECT_EQ(t.Framed(TSide::sdEnemy), (TPoint{0, 1}));
+       [&](T& G) {
+         EXPECT_EQ(G.Game.FLastShot, (TPoint{4, 4}));
+         EXPECT_EQ(G.Framed(TSide::sdEnemy), (TPoint{0, 1}));
        }},
       {TState::stOver,
        {K::Key_Right, K::Key_Space},
-       [&](T& t) {
-         EXPECT_EQ(t.Framed(TSide::sdEnemy), None);
-         EXPECT_FALSE(t.Game.FFiring);
-         EXPECT_EQ(t.Game.FMyShots, 0);
+       [&](T& G) {
+         EXPECT_EQ(G.Framed(TSide::sdEnemy), None);
+         EXPECT_FALSE(G.Game.FFiring);
+         EXPECT_EQ(G.Game.FMyShots, 0);
        }},
       // The buttons' keys, in any state.
       {TState::stOver,
        {QKeySequence(QKeySequence::New)[0]},
-       [&](T& t) {
-         EXPECT_TRUE(t.Game.FSetupMode);
-         EXPECT_TRUE(t.LinedUp());
+       [&](T& G) {
+         EXPECT_TRUE(G.Game.FSetupMode);
+         EXPECT_TRUE(G.LinedUp());
        }},
       {TState::stFlying,
        {},
-       [&](T& t) {
-         t.AnswerDialogWithEsc();
-         t.Press(Ctrl | Shift | K::Key_Comma);
-         EXPECT_EQ(t.DialogShown, QStringLiteral("Настройки "));
+       [&](T& G) {
+         G.AnswerDialogWithEsc();
+         G.Press(Ctrl | Shift | K::Key_Comma);
+         EXPECT_EQ(G.DialogShown, QStringLiteral("Настройки "));
        }},
       {TState::stSetup,
        {},
-       [&](T& t) {
-         t.AnswerDialogWithEsc();
-         t.Press(K::Key_F1);
-         EXPECT_EQ(t.DialogShown, QStringLiteral("О программе"));
+       [&](T& G) {
+         G.AnswerDialogWithEsc();
+         G.Press(K::Key_F1);
+         EXPECT_EQ(G.DialogShown, QStringLiteral("О программе"));
        }},
   };
   for (size_t I = 0; I < Cases.size(); ++I) {
@@ -239,8 +239,8 @@ TEST(TKeyboardPlayTest, EachKeyActsLikeItsClickAndOnlyWhereTheClickWould) {
 
 // The frame is drawn above the ships and leaves with the next move of the mouse.
 TEST(TKeyboardPlayTest, FrameIsDrawnUntilTheMouseMoves) {
-  TKeyGame Game;
-  TSalvoraMainWin& Window = Game.Window;
+  TKeyGame Play;
+  TSalvoraMainWin& Window = Play.Window;
   Window.tmSetup.stop(); // the blink would change the ships between the pictures
   const QImage Plain = Window.pbLeft->grab().toImage();
   QTest::keyClick(&Window, Qt::Key_Right);
@@ -259,9 +259,9 @@ TEST(TKeyboardPlayTest, FrameIsDrawnUntilTheMouseMoves) {
 // The last sinking repaints the board while the battle still runs; the frame must still
 // leave it as the game ends, on the screen and not only in a fresh paint.
 TEST(TKeyboardPlayTest, FrameLeavesTheBoardWhenTheGameEnds) {
-  TKeyGame Game;
-  Game.Enter(TState::stBattle);
-  TBattleController& Core = Game.Game;
+  TKeyGame Play;
+  Play.Enter(TState::stBattle);
+  TBattleController& Core = Play.Game;
   for (int I = 0; I < 10; ++I) {
     TShip& Ship = Core.FFleets.EnemyShip(I);
     for (int K = 0; K < Ship.FSize; ++K)
@@ -272,12 +272,12 @@ TEST(TKeyboardPlayTest, FrameLeavesTheBoardWhenTheGameEnds) {
   }
   Core.FEnemyLosses = 9;
   for (int I = 0; I < 3; ++I)
-    Game.Press(Qt::Key_Right);
-  Game.Press(Qt::Key_Space);
-  Game.Window.MyCannon->FastForward();
+    Play.Press(Qt::Key_Right);
+  Play.Press(Qt::Key_Space);
+  Play.Window.MyCannon->FastForward();
   ASSERT_FALSE(Core.FBattle);
   QTest::qWait(50);
-  const QPoint Corner = Game.Window.pbRight->mapTo(&Game.Window, QPoint(16 + 96 + 31, 17));
-  const QImage Screen = Game.Window.screen()->grabWindow(Game.Window.winId()).toImage();
+  const QPoint Corner = Play.Window.pbRight->mapTo(&Play.Window, QPoint(16 + 96 + 31, 17));
+  const QImage Screen = Play.Window.screen()->grabWindow(Play.Window.winId()).toImage();
   EXPECT_NE(QColor(Screen.pixel(Corner)), QColor(255, 255, 0));
 }
