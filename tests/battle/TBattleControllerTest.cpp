@@ -383,7 +383,7 @@ TEST_F(TBattleTest, SetUpPressesSelectMoveAndTurnShips) {
 TEST_F(TBattleTest, RandomArrangementAlwaysPassesTheFleetTest) {
   Game.FormShow();
   for (uint64_t Seed = 1; Seed <= 500; ++Seed) {
-    Counter = Seed * 1000003;
+    TClock::SetCounter([Next = Seed * 1000003]() mutable { return Next++; });
     Game.NewGame();
     Game.FSelectedShip = &Game.FFleets.MyShip(Seed % 9);
     Game.FBlinkOn = false;
