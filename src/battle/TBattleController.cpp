@@ -18,7 +18,8 @@ TBattleController::TBattleController(TGameScreen& Screen, const TFleets::TShipIm
 }
 
 void TBattleController::ShipChanged(TShip&) {
-  FScreen.RepaintBoard(TSide::sdMy);
+  if (!FArranging)
+    FScreen.RepaintBoard(TSide::sdMy);
 }
 
 void TBattleController::NewGame() {
@@ -82,6 +83,23 @@ void TBattleController::SetupPress(TMouseButton Button, TPoint Pixel) {
     FSelectedShip->Rotate();
   }
   FBlinkOn = true;
+}
+
+// The computer's own placement, on the player's board; a placement that gives up is cleared
+// and tried afresh, as for the computer's fleet. The selection goes back to the four-decker.
+void TBattleController::ArrangePlayerFleet() {
+  if (!FSetupMode)
+    return;
+  FArranging = true;
+  FScreen.SetHourglass(true);
+  do
+    FFleets.ClearBoard(FMyBoard);
+  while (!FFleets.PlacePlayerFleet());
+  FScreen.SetHourglass(false);
+  FArranging = false;
+  FSelectedShip = &FFleets.MyShip(TFleets::FleetSize - 1);
+  FBlinkOn = true;
+  FScreen.RepaintBoard(TSide::sdMy);
 }
 
 void TBattleController::SetupTimerTick() {

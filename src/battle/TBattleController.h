@@ -24,6 +24,8 @@ public:
   // A press on the player's board: selects, moves or turns ships during set-up.
   void SetupPress(TMouseButton Button, TPoint Pixel);
   void SetupTimerTick();
+  // Spreads the player's fleet at random, under the no-touching rule, during set-up only.
+  void ArrangePlayerFleet();
   // A press of any button on the computer's board.
   void EnemyBoardPress(TPoint Pixel);
   bool IsValidTarget(TPoint Cell) const;
@@ -65,4 +67,6 @@ private:
   // an earlier game and is dropped.
   std::array<uint32_t, 2> FPendingShot{};
   uint32_t FShotSerial = 0;
+  // The random arrangement moves ships many times; the board is repainted once at its end.
+  bool FArranging = false;
 };

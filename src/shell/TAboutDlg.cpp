@@ -75,7 +75,8 @@ void TAboutDlg::Label3Click(QLabel* Sender) {
   QDesktopServices::openUrl(QUrl(Sender->property(LinkTarget).toString()));
 }
 
-void TAboutDlg::ShowAbout(QWidget* Owner, const QIcon& Icon) {
+void TAboutDlg::ShowAbout(QWidget* Owner, const QIcon& Icon, const QString& KeysHelp) {
   TAboutDlg Dialog(Owner, Icon);
+  Dialog.setToolTip(KeysHelp); // anywhere over the box
   Dialog.exec();
 }

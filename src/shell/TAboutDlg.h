@@ -8,7 +8,8 @@ class QPushButton;
 // Who made the game, with a mail link and a web link.
 class TAboutDlg : public TFixedDialog {
 public:
-  static void ShowAbout(QWidget* Owner, const QIcon& Icon);
+  // KeysHelp, the game's keys, is the box's tooltip.
+  static void ShowAbout(QWidget* Owner, const QIcon& Icon, const QString& KeysHelp = {});
 
   TAboutDlg(QWidget* Owner, const QIcon& Icon);
 

@@ -81,4 +81,12 @@ void PaintBoard(QPainter& Painter, const TBoardView& View, QSize Size, const QFo
         }
       }
     }
+  if (InBoard(View.Framed)) { // two pixels inside the grid lines, above the ships
+    const TPoint At = CellToPixel(View.Framed);
+    const QRect Cell(At.X + 1, At.Y + 1, CellPixels - 1, CellPixels - 1);
+    Painter.fillRect(Cell.left(), Cell.top(), Cell.width(), 2, clFrame);
+    Painter.fillRect(Cell.left(), Cell.bottom() - 1, Cell.width(), 2, clFrame);
+    Painter.fillRect(Cell.left(), Cell.top(), 2, Cell.height(), clFrame);
+    Painter.fillRect(Cell.right() - 1, Cell.top(), 2, Cell.height(), clFrame);
+  }
 }

@@ -18,9 +18,11 @@ struct TBoardView {
   const TShip* SelectedShip = nullptr;
   bool BlinkOn = true;
   bool RevealEnemy = false;
+  TPoint Framed{-1, -1}; // the cell under the keyboard's frame, if on the board
 };
 
 inline const QColor clGrid{192, 192, 192};
+inline const QColor clFrame{255, 255, 0};
 
 // Draws a whole board into a 336 × 336 paint box: background, grid, labels, the ships that
 // may be seen and a cross on every cell known to be water.

@@ -6,6 +6,7 @@
 #include "TAboutDlg.h"
 #include "TJvBmpAnimator.h"
 #include "TJvGIFAnimator.h"
+#include "TKeyboardPlay.h"
 #include "TOptionsDialog.h"
 #include "TPaintBox.h"
 #include "TRandomSource.h"
@@ -94,6 +95,7 @@ TSalvoraMainWin::TSalvoraMainWin(const QString& SettingsPath, const QString& Def
   Settings.LoadSettings(FSettingsPath, DefaultsPath);
   FAnimation = Settings.FAnimation;
   FSound = Settings.FSound;
+  FKeyboard = new TKeyboardPlay(*this);
 }
 
 TSalvoraMainWin::~TSalvoraMainWin() {
@@ -262,7 +264,7 @@ void TSalvoraMainWin::btnOptionsClick() {
 }
 
 void TSalvoraMainWin::lblAboutClick() {
-  TAboutDlg::ShowAbout(this, FPictures.FIcon);
+  TAboutDlg::ShowAbout(this, FPictures.FIcon, TKeyboardPlay::KeysHelp());
 }
 
 void TSalvoraMainWin::pbLeftPaint(TPaintBox& Sender, QPainter& Canvas) {
@@ -274,6 +276,7 @@ void TSalvoraMainWin::pbLeftPaint(TPaintBox& Sender, QPainter& Canvas) {
   View.SelectedShip = FGame.FSelectedShip;
   View.BlinkOn = FGame.FBlinkOn;
   View.RevealEnemy = FGame.FRevealEnemy;
+  View.Framed = FKeyboard->FramedCell(View.Player ? TSide::sdMy : TSide::sdEnemy);
   const QPalette& Colours = Sender.palette();
   PaintBoard(Canvas, View, Sender.size(), FFont, Colours.color(QPalette::WindowText),
              Colours.color(QPalette::Window));

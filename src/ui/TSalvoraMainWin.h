@@ -17,6 +17,7 @@ class QLabel;
 class QPushButton;
 class TJvBmpAnimator;
 class TJvGIFAnimator;
+class TKeyboardPlay;
 class TPaintBox;
 
 // The game's one window. It lays out the boards, buttons, counters and cannons, maps every
@@ -60,6 +61,7 @@ public:
   QLabel* pnlResult = nullptr;
   QTimer tmSetup;
   QTimer FFireTimer;
+  TKeyboardPlay* FKeyboard = nullptr;
 
   TPictures FPictures;
   TBattleController FGame;

@@ -446,3 +446,51 @@ TEST_F(TBattleTest, SetUpPressesSelectMoveAndTurnShips) {
   PressAt(TMouseButton::mbRight, {3, 3});
   EXPECT_EQ(Four.FPos, Before);
 }
+
+// The random arrangement of the player's fleet: whatever the seed, ten ships clear of one
+// another, so the battle always starts; one repaint at the end, not one per try; the
+// four-decker selected and shown; repeatable; the ships still move; nothing outside set-up.
+TEST_F(TBattleTest, RandomArrangementAlwaysPassesTheFleetTest) {
+  Game.FormShow();
+  for (uint64_t Seed = 1; Seed <= 500; ++Seed) {
+    TClock::SetCounter([Next = Seed * 1000003]() mutable { return Next++; });
+    Game.NewGame();
+    Game.FSelectedShip = &Game.FFleets.MyShip(Seed % 9);
+    Game.FBlinkOn = false;
+    Screen.TakeLog();
+    Game.ArrangePlayerFleet();
+    ASSERT_EQ(Screen.TakeLog(), (TLog{"HourglassOn", "HourglassOff", "Repaint My"})) << Seed;
+    ASSERT_EQ(Game.FSelectedShip, &Game.FFleets.MyShip(9));
+    ASSERT_TRUE(Game.FBlinkOn);
+    const std::vector<std::string> Faults =
+        CheckBoard(Game.FMyBoard, Game.FFleets, 0, TBoardCheck::bcBattle);
+    ASSERT_TRUE(Faults.empty()) << "seed " << Seed << ": " << Faults.front();
+    Game.StartBattle();
+    ASSERT_TRUE(Game.FBattle) << Seed;
+  }
+  Game.NewGame();
+  Game.ArrangePlayerFleet();
+  const TPoint First = Game.FFleets.MyShip(9).FPos;
+  Game.ArrangePlayerFleet();
+  EXPECT_NE(Game.FFleets.MyShip(9).FPos, First);
+
+  TShip& One = Game.FFleets.MyShip(0);
+  auto PressAt = [&](TPoint Cell) {
+    Game.SetupPress(TMouseButton::mbLeft, {CellToPixel(Cell).X + 5, CellToPixel(Cell).Y + 5});
+  };
+  PressAt(One.FPos);
+  TPoint Water{0, 0};
+  while (Game.FMyBoard[Water].State != csEmpty)
+    Water = {(Water.X + 1) % 10, Water.Y + (Water.X == 9)};
+  PressAt(Water);
+  EXPECT_EQ(One.FPos, Water);
+
+  Game.ArrangePlayerFleet();
+  Game.StartBattle();
+  ASSERT_TRUE(Game.FBattle);
+  Screen.TakeLog();
+  const TPoint Head = One.FPos;
+  Game.ArrangePlayerFleet();
+  EXPECT_TRUE(Screen.TakeLog().empty());
+  EXPECT_EQ(One.FPos, Head);
+}

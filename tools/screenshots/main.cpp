@@ -1,11 +1,13 @@
 // salvora-screenshots <folder>: plays the opening, the middle and the end of a game in the
 // real window, off screen, and saves a picture of each: setup.png, battle.png, lost.png,
-// then wins the next game: won.png.
+// then wins the next game: won.png; then plays one with the keys, the cell frame on the
+// player's board in set-up and on the computer's in battle: keys-setup.png, keys-battle.png.
 // The README shows them; run it again when the window changes.
 
 #include "BoardGeometry.h"
 #include "TClock.h"
 #include "TJvGIFAnimator.h"
+#include "TKeyboardPlay.h"
 #include "TSalvoraMainWin.h"
 
 #include <QApplication>
@@ -117,5 +119,22 @@ int main(int Argc, char** Argv) {
   Window.btnStartClick();
   ShootUntilOver(Window, csShip);
   Ok &= Save(Window, Folder, "won.png");
+
+  // With the keys: a random fleet, the frame on the next ship after the four-decker, selected.
+  TKeyboardPlay& Keys = *Window.FKeyboard;
+  Keys.Perform(TKeyCommand::kcNew);
+  Window.tmSetup.stop(); // the selected ship in the shown half of its blink
+  Keys.Perform(TKeyCommand::kcRandomFleet);
+  Keys.Perform(TKeyCommand::kcNextShip);
+  Ok &= Save(Window, Folder, "keys-setup.png");
+  // Down the diagonal, a shot at each cell, and the frame on to the next.
+  Keys.Perform(TKeyCommand::kcStart);
+  for (int K = 0; K < 6 && Game.FBattle; ++K) {
+    Keys.Perform(TKeyCommand::kcPress);
+    LandShots(Window);
+    Keys.Perform(TKeyCommand::kcRight);
+    Keys.Perform(TKeyCommand::kcDown);
+  }
+  Ok &= Save(Window, Folder, "keys-battle.png");
   return Ok ? 0 : 1;
 }

@@ -1,0 +1,25 @@
+// fleet-for-seed: with SALVORA_SEED set as for the game, plays the opening the keyboard test
+// plays (a new game, Ctrl+R, the start of the battle) without a window and prints where the
+// computer's decks stand, one "X Y" a line, ship by ship in fleet order.
+
+#include "TBattleController.h"
+#include "TFakeScreen.h"
+
+#include <cstdio>
+
+int main() {
+  TFakeScreen Screen;
+  Screen.FRecord = false;
+  TBattleController Game(Screen, {});
+  Game.FormShow();
+  Game.ArrangePlayerFleet();
+  Game.StartBattle();
+  if (!Game.FBattle)
+    return 1;
+  for (int I = 0; I < TFleets::FleetSize; ++I) {
+    const TShip& Ship = Game.FFleets.EnemyShip(I);
+    for (int K = 0; K < Ship.FSize; ++K)
+      std::printf("%d %d\n", Ship.Deck(K).X, Ship.Deck(K).Y);
+  }
+  return 0;
+}
