@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <optional>
 
 namespace {
 
@@ -18,15 +17,6 @@ TClock::TCounter& CounterSource() {
   return Source;
 }
 
-std::optional<uint64_t> SeedFromEnvironment() {
-  const char* Text = std::getenv("SALVORA_SEED");
-  if (!Text || !*Text)
-    return std::nullopt;
-  char* End = nullptr;
-  const uint64_t Seed = std::strtoull(Text, &End, 10);
-  return *End == '\0' ? std::optional<uint64_t>(Seed) : std::nullopt;
-}
-
 } // namespace
 
 uint32_t TClock::GetTickCount() {
@@ -40,11 +30,6 @@ uint32_t TClock::GetTickCount() {
 uint64_t TClock::ReadCounter() {
   if (const auto& Source = CounterSource())
     return Source();
-  // SALVORA_SEED=n in the environment counts up from n instead, so that a game can be played
-  // again exactly: the end-to-end tests know the computer's fleet from it.
-  static std::optional<uint64_t> Seeded = SeedFromEnvironment();
-  if (Seeded)
-    return (*Seeded)++;
   const auto Ns =
       std::chrono::duration_cast<std::chrono::nanoseconds>(TSteady::now().time_since_epoch());
   return static_cast<uint64_t>(Ns.count());
@@ -56,4 +41,15 @@ void TClock::SetTickCount(TTickCount TickCount) {
 
 void TClock::SetCounter(TCounter Counter) {
   CounterSource() = std::move(Counter);
+}
+
+bool TClock::CountFrom(const char* Text) {
+  if (!Text || !*Text)
+    return false;
+  char* End = nullptr;
+  const uint64_t Start = std::strtoull(Text, &End, 10);
+  if (*End != '\0')
+    return false;
+  SetCounter([Next = Start]() mutable { return Next++; });
+  return true;
 }

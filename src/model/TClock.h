@@ -16,4 +16,7 @@ struct TClock {
   // An empty function restores the steady clock.
   static void SetTickCount(TTickCount TickCount);
   static void SetCounter(TCounter Counter);
+  // Makes the counter count up from the decimal number Text, so that the same draws come
+  // again; false, and nothing changed, unless Text is wholly such a number.
+  static bool CountFrom(const char* Text);
 };

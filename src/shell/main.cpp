@@ -1,5 +1,6 @@
 // Сальвора: a naval battle against the computer.
 
+#include "TClock.h"
 #include "TSalvoraMainWin.h"
 #include "TSettings.h"
 #include "TSoundPlayer.h"
@@ -79,6 +80,9 @@ int main(int Argc, char** Argv) {
 #if defined(Q_OS_UNIX)
     QuitOnTerm(App);
 #endif
+    // SALVORA_SEED=n: the random draws count up from n instead of the clock, so that a game
+    // can be played again exactly; the end-to-end tests know the computer's fleet from it.
+    TClock::CountFrom(std::getenv("SALVORA_SEED"));
 
     TSoundPlayer Sounds(TSoundPlayer::SoundFolder());
     const TSettingsPlace Place = TSettings::SettingsPlace(

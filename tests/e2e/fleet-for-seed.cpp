@@ -3,11 +3,15 @@
 // computer's decks stand, one "X Y" a line, ship by ship in fleet order.
 
 #include "TBattleController.h"
+#include "TClock.h"
 #include "TFakeScreen.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 int main() {
+  if (!TClock::CountFrom(std::getenv("SALVORA_SEED")))
+    return 2;
   TFakeScreen Screen;
   Screen.FRecord = false;
   TBattleController Game(Screen, {});

@@ -5,7 +5,7 @@
 set -euo pipefail
 game=$1 fleet=$2
 source "$(dirname "$0")/game-window.sh"
-trap 'cleanup_window; rm -rf "$work"' EXIT
+trap 'cleanup_window; rm -rf "$work" || true' EXIT
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND"' ERR
 export SALVORA_SEED=20261209
 decks=$("$fleet") || { echo "FAIL: fleet-for-seed found no battle"; exit 1; }

@@ -4,7 +4,7 @@
 # and read its settings file.
 set -euo pipefail
 source "$(dirname "$0")/game-window.sh"
-trap 'cleanup_window; rm -rf "$work"' EXIT
+trap 'cleanup_window; rm -rf "$work" || true' EXIT
 start_display
 start_window_manager
 

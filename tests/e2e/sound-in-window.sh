@@ -7,7 +7,7 @@ set -euo pipefail
 game=$1 probe=$2
 source "$(dirname "$0")/game-window.sh"
 source "$(dirname "$0")/../support/sound-server.sh"
-trap 'cleanup_window; stop_sound_server; rm -rf "$work"' EXIT
+trap 'cleanup_window; stop_sound_server; rm -rf "$work" || true' EXIT
 start_sound_server
 start_display
 # Each cue a tone of its own pitch, so that the recording tells which cue sounded when.

@@ -7,7 +7,7 @@ set -euo pipefail
 [ -n "${E2E_DEBUG:-}" ] && set -x
 source "$(dirname "$0")/game-window.sh"
 wm_pid=""
-trap '[ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null; cleanup_window; rm -rf "$work"' EXIT
+trap 'cleanup_window; rm -rf "$work" || true' EXIT
 start_display 1280x1024
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wm_pid=$!
@@ -19,7 +19,8 @@ title() { xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "
 [ "$(title "$main")" = "Сальвора" ] || fail "main window titled '$(title "$main")'"
 
 # The frame is known from _NET_FRAME_EXTENTS (left, right, top, bottom).
-for _ in $(seq 30); do xprop -id "$main" _NET_FRAME_EXTENTS | grep -q '= ' && break; sleep 0.1; done
+for _ in $(seq 100); do xprop -id "$main" _NET_FRAME_EXTENTS | grep -q '= ' && break; sleep 0.1; done
+xprop -id "$main" _NET_FRAME_EXTENTS | grep -q '= ' || fail "openbox never framed the game's window"
 read -r l r t b < <(xprop -id "$main" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
 eval "$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print "cx=" $NF} /Absolute upper-left Y/ {print "cy=" $NF} /Width:/ {print "cw=" $NF} /Height:/ {print "ch=" $NF}')"
 fx=$((cx - l)) fy=$((cy - t)) fw=$((cw + l + r)) fh=$((ch + t + b))
