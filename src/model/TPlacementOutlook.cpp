@@ -66,14 +66,6 @@ int TPlacementOutlook::PlaceOf(const TShip& Ship) {
   return (Ship.FVertical ? 100 : 0) + CellIndex(Ship.FPos.X, Ship.FPos.Y);
 }
 
-TPoint TPlacementOutlook::Clamped(TPoint Head, bool Vertical) const {
-  if (Vertical)
-    Head.Y = std::min(Head.Y, 10 - FSize);
-  else
-    Head.X = std::min(Head.X, 10 - FSize);
-  return Head;
-}
-
 // The ship's own decks never block it: it leaves them when it moves or turns.
 bool TPlacementOutlook::Fits(TPoint Head, bool Vertical) const {
   for (int K = 0; K < FSize; ++K)
@@ -124,13 +116,13 @@ TPlacementOutlook::TAttempt TPlacementOutlook::Attempt(int State) const {
 
   if (FOther[CellIndex(Candidate.X, Candidate.Y)] || Covers(Place, Candidate))
     return {{Stay(Place), Stay(Place)}};
-  const TPoint Moved = Clamped(Candidate, Vertical);
+  const TPoint Moved = ClampedHead(Candidate, Vertical, FSize);
   if (!Fits(Moved, Vertical))
     return {{Stay(Place), Stay(Place)}};
   const int16_t Kept = Clear(Moved, Vertical) ? Stands : Stay(PlaceAt(Moved, Vertical));
   if (FSize == 1)
     return {{Kept, Kept}};
-  const TPoint Turned = Clamped(Moved, !Vertical);
+  const TPoint Turned = ClampedHead(Moved, !Vertical, FSize);
   if (!Fits(Turned, !Vertical))
     return {{Kept, Stay(PlaceAt(Moved, Vertical))}};
   return {{Kept, Clear(Turned, !Vertical) ? Stands : Stay(PlaceAt(Turned, !Vertical))}};

@@ -43,7 +43,6 @@ private:
   bool Fits(TPoint Head, bool Vertical) const;
   bool Clear(TPoint Head, bool Vertical) const;
   bool Covers(int Place, TPoint Cell) const;
-  TPoint Clamped(TPoint Head, bool Vertical) const;
 
   std::array<bool, 100> FOther{}; // decks of the other ships, by 10 × Y + X
   int32_t FSize = 1;

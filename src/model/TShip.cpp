@@ -20,15 +20,6 @@ void TShip::Remove() {
   }
 }
 
-// Only the far end is pulled back into the board; callers keep the head on the board.
-TPoint TShip::Clamped(TPoint Head, bool Vertical) const {
-  if (Vertical)
-    Head.Y = std::min(Head.Y, 10 - FSize);
-  else
-    Head.X = std::min(Head.X, 10 - FSize);
-  return Head;
-}
-
 void TShip::Put() {
   FPos = Clamped(FPos, FVertical);
   for (int32_t K = 0; K < FSize; ++K) {

@@ -11,6 +11,16 @@ struct TCanvas;
 
 enum TShipState : uint8_t { ssIntact = 0, ssDamaged = 1, ssSunk = 2 };
 
+// The head of a ship of Size decks pulled back so that its far end stays on the board; only
+// the far end is pulled back, the head is the caller's to keep on the board.
+constexpr TPoint ClampedHead(TPoint Head, bool Vertical, int32_t Size) {
+  if (Vertical)
+    Head.Y = Head.Y < 10 - Size ? Head.Y : 10 - Size;
+  else
+    Head.X = Head.X < 10 - Size ? Head.X : 10 - Size;
+  return Head;
+}
+
 // One ship of a fleet. It keeps its own cells on its board up to date: every accepted move
 // or rotation takes it off its old cells and writes it into the new ones, and no move or
 // rotation is accepted that would overlap another ship. Touching is allowed here; only
@@ -55,6 +65,6 @@ private:
   struct TRing {
     int X1, Y1, X2, Y2;
   };
-  TPoint Clamped(TPoint Head, bool Vertical) const;
+  TPoint Clamped(TPoint Head, bool Vertical) const { return ClampedHead(Head, Vertical, FSize); }
   TRing Ring() const;
 };
