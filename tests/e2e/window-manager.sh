@@ -6,12 +6,9 @@
 set -euo pipefail
 [ -n "${E2E_DEBUG:-}" ] && set -x
 source "$(dirname "$0")/game-window.sh"
-wm_pid=""
 trap 'cleanup_window; rm -rf "$work" || true' EXIT
 start_display 1280x1024
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+start_window_manager
 
 start_game "$1" '[General]\nSound=0\n'
 main=$win

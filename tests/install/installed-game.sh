@@ -11,7 +11,6 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 source "$(dirname "$0")/../e2e/game-window.sh"
 build=$1
-wm_pid=""
 trap 'cleanup_window; rm -rf "$work" || true' EXIT
 chmod 755 "$work"
 prefix="$work/prefix" home="$work/home" portable="$work/portable"
@@ -23,9 +22,7 @@ ini="$home/.config/salvora/salvora.ini"
 command=$(sed -n 's/^Exec=//p' "$prefix/share/applications/org.example.salvora.desktop")
 
 start_display
-openbox --sm-disable >/dev/null 2>&1 &
-wm_pid=$!
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+start_window_manager
 
 # as_user <command...>: runs the game as nobody, as a desktop session would start it.
 as_user() {
@@ -34,8 +31,18 @@ as_user() {
     "$@" >>"$work/log" 2>&1 &
   game_pid=$!
   win=$(find_window 682) || fail "no game window: $(cat "$work/log")"
-  sleep 0.5
-  origin "$win"
+  settle "$win"
+}
+# settle <window>: waits until the window stays put (the game centres its frame once the window
+# manager has framed it), then takes its client area's origin as ox, oy.
+settle() {
+  local x="" y=""
+  for _ in $(seq 30); do
+    sleep 0.2
+    origin "$1"
+    [ "$X,$Y" = "$x,$y" ] && break
+    x=$X y=$Y
+  done
   ox=$X oy=$Y
 }
 # origin <window>: X and Y of its client area on the screen (xdotool's are off by the frame).
@@ -59,6 +66,7 @@ find_window() {
 # box (a narrower window of the game) fails at once; a busy machine gets the command again.
 close_by_wm() {
   for attempt in 1 2 3; do
+    settle "$win"
     # A click on the title bar gives the window the focus; Alt+F4 is openbox's close command.
     xdotool mousemove $((ox + 300)) $((oy - 8)) click 1 sleep 0.3 key alt+F4
     for _ in $(seq 30); do
