@@ -1,6 +1,9 @@
 #include "Messages.h"
 
 #include "BoardGeometry.h"
+#include "TBoard.h"
+
+#include <array>
 
 std::string_view MessageText(int Id) {
   switch (Id) {
@@ -38,4 +41,20 @@ std::string FormatShot(int Id, TPoint Cell) {
   Shot.append(std::to_string(Cell.X + 1));
   Shot.append(Text.substr(Number + 2));
   return Shot;
+}
+
+const std::string& LastShotText(int Id, TPoint Cell) {
+  using TTexts = std::array<std::string, BoardSize * BoardSize>;
+  static const std::array<TTexts, 2> Texts = [] {
+    std::array<TTexts, 2> All;
+    for (int Shooter = 0; Shooter < 2; ++Shooter)
+      for (int I = 0; I < BoardSize * BoardSize; ++I)
+        All[Shooter][I] = FormatShot(Shooter == 0 ? msgMyLastShot : msgEnemyLastShot,
+                                     {I % BoardSize, I / BoardSize});
+    return All;
+  }();
+  static const std::string None;
+  if ((Id != msgMyLastShot && Id != msgEnemyLastShot) || !InBoard(Cell))
+    return None;
+  return Texts[Id == msgMyLastShot ? 0 : 1][Cell.Y * BoardSize + Cell.X];
 }

@@ -19,3 +19,6 @@ std::string_view MessageText(int Id);
 std::string LoadStr(int Id);
 // A shot message with its "%s-%d" filled in: the row letter and the column number of Cell.
 std::string FormatShot(int Id, TPoint Cell);
+// The same text for msgMyLastShot or msgEnemyLastShot, formatted once for every cell: the
+// status bar shows one at every shot. Empty for any other id.
+const std::string& LastShotText(int Id, TPoint Cell);

@@ -149,7 +149,7 @@ void TBattleController::MyCannonStop(uint32_t Shot) {
   if (!TakeStop(TCannon::cnMy, Shot))
     return;
   ++FMyShots;
-  FScreen.SetStatusText(0, FormatShot(msgMyLastShot, FLastShot));
+  FScreen.SetStatusText(0, LastShotText(msgMyLastShot, FLastShot));
   TCell& C = FEnemyBoard[FLastShot];
   if (C.State == csShip) {
     bool Won = false;
@@ -183,7 +183,7 @@ void TBattleController::EnemyCannonStop(uint32_t Shot) {
     return;
   ++FEnemyShots;
   const TPoint Target = FTargeting.ChooseTarget(FMyBoard);
-  FScreen.SetStatusText(1, FormatShot(msgEnemyLastShot, Target));
+  FScreen.SetStatusText(1, LastShotText(msgEnemyLastShot, Target));
   TCell& C = FMyBoard[Target];
   if (C.State != csShip) {
     C.State = csMiss;
@@ -219,10 +219,10 @@ void TBattleController::EnemyCannonStop(uint32_t Shot) {
 }
 
 void TBattleController::UpdateCounters() {
-  FScreen.SetCounterText(TCounter::ctShotsMy, std::to_string(FMyShots));
-  FScreen.SetCounterText(TCounter::ctKilledMy, std::to_string(FMyLosses));
-  FScreen.SetCounterText(TCounter::ctShotsEnemy, std::to_string(FEnemyShots));
-  FScreen.SetCounterText(TCounter::ctKilledEnemy, std::to_string(FEnemyLosses));
+  FScreen.SetCounter(TCounter::ctShotsMy, FMyShots);
+  FScreen.SetCounter(TCounter::ctKilledMy, FMyLosses);
+  FScreen.SetCounter(TCounter::ctShotsEnemy, FEnemyShots);
+  FScreen.SetCounter(TCounter::ctKilledEnemy, FEnemyLosses);
 }
 
 void TBattleController::GameOver() {

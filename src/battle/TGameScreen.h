@@ -22,7 +22,7 @@ public:
   // Synchronous, so that the change is on screen during a cue that is waited for.
   virtual void RepaintBoard(TSide Side) = 0;
   virtual void SetStatusText(int Panel, const std::string& Text) = 0;
-  virtual void SetCounterText(TCounter Counter, const std::string& Text) = 0;
+  virtual void SetCounter(TCounter Counter, int32_t Value) = 0;
   virtual void SetResultCaption(const std::string& Text) = 0;
   virtual void SetResultColour(uint32_t Rgb) = 0; // 0xRRGGBB
   virtual void SetResultVisible(bool Visible) = 0;

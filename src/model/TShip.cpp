@@ -10,11 +10,15 @@ void TShip::SetBoard(TBoard* Board) {
   Changed();
 }
 
+// The random placement moves and turns ships thousands of times a second: the loops below
+// step along the ship instead of asking its orientation at every deck.
+
 void TShip::Remove() {
   if (!OnBoard())
     return;
+  const TPoint Step = StepAlong(FVertical);
   for (int32_t K = 0; K < FSize; ++K) {
-    TCell& Cell = (*FBoard)[Deck(K)];
+    TCell& Cell = (*FBoard)(FPos.X + K * Step.X, FPos.Y + K * Step.Y);
     Cell.State = csEmpty;
     Cell.Ship = nullptr;
   }
@@ -22,19 +26,20 @@ void TShip::Remove() {
 
 void TShip::Put() {
   FPos = Clamped(FPos, FVertical);
+  const TPoint Step = StepAlong(FVertical);
   for (int32_t K = 0; K < FSize; ++K) {
-    TCell& Cell = (*FBoard)[Deck(K)];
+    TCell& Cell = (*FBoard)(FPos.X + K * Step.X, FPos.Y + K * Step.Y);
     Cell.State = csShip;
     Cell.Ship = this;
-    Cell.IsHead = false;
+    Cell.IsHead = K == 0;
   }
-  (*FBoard)[FPos].IsHead = true;
 }
 
 bool TShip::CanPlace(TPoint Cell, bool Vertical) const {
   const TPoint Head = Clamped(Cell, Vertical);
+  const TPoint Step = StepAlong(Vertical);
   for (int32_t K = 0; K < FSize; ++K) {
-    const TCell& Target = Vertical ? (*FBoard)(Head.X, Head.Y + K) : (*FBoard)(Head.X + K, Head.Y);
+    const TCell& Target = (*FBoard)(Head.X + K * Step.X, Head.Y + K * Step.Y);
     if (Target.State == csShip && Target.Ship != this)
       return false;
   }
@@ -101,19 +106,20 @@ void TShip::MarkSurroundings() {
   }
 }
 
-// A side of the ring that had to be clamped lies on the ship's own row or column and is
-// left out, so the ship's own decks never count; the other sides still cover its cells.
+// The sides of the ring that had to be clamped lie on the ship's own row or column and are
+// left out; what the other sides cover is the whole clamped rectangle less the ship's own
+// decks, so the rectangle is searched column by column with those decks skipped. Any deck
+// counts, whoever it belongs to.
 bool TShip::HasClearance() const {
   const TPoint Tail = Deck(FSize - 1);
   const TRing R = Ring();
-  const bool Left = FPos.X > 0, Top = FPos.Y > 0, Right = Tail.X < 9, Bottom = Tail.Y < 9;
-  auto IsDeck = [this](int X, int Y) { return (*FBoard)(X, Y).State == csShip; };
-  for (int X = R.X1; X <= R.X2; ++X)
-    if ((Top && IsDeck(X, R.Y1)) || (Bottom && IsDeck(X, R.Y2)))
-      return false;
-  for (int Y = R.Y1; Y <= R.Y2; ++Y)
-    if ((Left && IsDeck(R.X1, Y)) || (Right && IsDeck(R.X2, Y)))
-      return false;
+  for (int X = R.X1; X <= R.X2; ++X) {
+    const auto& Column = FBoard->Cells[X];
+    const bool Own = X >= FPos.X && X <= Tail.X;
+    for (int Y = R.Y1; Y <= R.Y2; ++Y)
+      if (Column[Y].State == csShip && !(Own && Y >= FPos.Y && Y <= Tail.Y))
+        return false;
+  }
   return true;
 }
 

@@ -377,9 +377,9 @@ void TSalvoraMainWin::SetStatusText(int Panel, const std::string& Caption) {
   StatusPanels[Panel]->setText(Text(Caption));
 }
 
-void TSalvoraMainWin::SetCounterText(TCounter Counter, const std::string& Caption) {
+void TSalvoraMainWin::SetCounter(TCounter Counter, int32_t Value) {
   QLabel* const Counters[] = {stShotsMy, stKilledMy, stShotsEnemy, stKilledEnemy};
-  Counters[static_cast<int>(Counter)]->setText(Text(Caption));
+  Counters[static_cast<int>(Counter)]->setText(QString::number(Value));
 }
 
 void TSalvoraMainWin::SetResultCaption(const std::string& Caption) {

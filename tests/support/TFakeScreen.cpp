@@ -57,10 +57,10 @@ void TFakeScreen::SetStatusText(int Panel, const std::string& Text) {
     Log("Status " + std::to_string(Panel) + " " + Text);
 }
 
-void TFakeScreen::SetCounterText(TCounter Counter, const std::string& Text) {
-  FCounters[static_cast<int>(Counter)] = Text;
+void TFakeScreen::SetCounter(TCounter Counter, int32_t Value) {
+  FCounters[static_cast<int>(Counter)] = std::to_string(Value);
   if (FRecord)
-    Log(std::string("Counter ") + CounterName(Counter) + " " + Text);
+    Log(std::string("Counter ") + CounterName(Counter) + " " + std::to_string(Value));
 }
 
 void TFakeScreen::SetResultCaption(const std::string& Text) {

@@ -41,7 +41,7 @@ public:
 
   // Texts are the window's business; the simulator reads the game's own fields.
   void SetStatusText(int, const std::string&) override {}
-  void SetCounterText(TCounter, const std::string&) override {}
+  void SetCounter(TCounter, int32_t) override {}
 
 private:
   const TFleets*& FFleets;
@@ -113,10 +113,8 @@ TSimFigures TSimulator::Run(int Games) {
       Game.FormShow();
     else
       Game.NewGame();
-    // Spread the player's fleet by the computer's own placement.
-    Game.FFleets.ClearBoard(Game.FMyBoard);
-    while (!Game.FFleets.PlacePlayerFleet())
-      Game.FFleets.ClearBoard(Game.FMyBoard);
+    // The player's fleet is spread by the computer's own placement, as the key for it does.
+    Game.ArrangePlayerFleet();
 
     Screen.FCalls.clear();
     Game.StartBattle();
