@@ -7,16 +7,28 @@
 
 namespace {
 
-std::string At(int X, int Y) {
-  return "(" + std::to_string(X) + "," + std::to_string(Y) + ")";
+// The parts of a fault's text: a cell is written (X,Y), a ship by its number.
+struct TShipNo {
+  int I;
+};
+std::string Text(const char* Part) {
+  return Part;
+}
+std::string Text(int Number) {
+  return std::to_string(Number);
+}
+std::string Text(TPoint Cell) {
+  return "(" + std::to_string(Cell.X) + "," + std::to_string(Cell.Y) + ")";
+}
+std::string Text(TShipNo Ship) {
+  return "ship " + std::to_string(Ship.I);
 }
 
-} // namespace
-
-namespace {
-
-std::string ShipName(int I) {
-  return "ship " + std::to_string(I);
+// Adds a fault. Its text is built here, out of line, so that the checks, which run after every
+// shot of every simulated game, stay small while all is well.
+template <typename... TParts>
+[[gnu::cold, gnu::noinline]] void Fault(std::vector<std::string>& Faults, TParts... Parts) {
+  Faults.push_back((Text(Parts) + ...));
 }
 
 // The ship's decks hold it, its head alone is marked, and its damage matches its hit decks.
@@ -26,16 +38,15 @@ void CheckShipCells(const TBoard& Board, const TShip& Ship, int I, bool InBattle
                               : Ship.FHits == Ship.FSize ? ssSunk
                                                          : ssDamaged;
   if (Ship.FState != Expected || Ship.FHits < 0 || Ship.FHits > Ship.FSize)
-    Faults.push_back(ShipName(I) + ": state does not match its " + std::to_string(Ship.FHits) +
-                     " hits");
+    Fault(Faults, TShipNo{I}, ": state does not match its ", Ship.FHits, " hits");
   if (!Ship.OnBoard()) {
     if (InBattle)
-      Faults.push_back(ShipName(I) + ": not on the board in battle");
+      Fault(Faults, TShipNo{I}, ": not on the board in battle");
     return;
   }
   const TPoint Tail = Ship.Deck(Ship.FSize - 1);
   if (Tail.X > 9 || Tail.Y > 9) {
-    Faults.push_back(ShipName(I) + ": sticks out of the board");
+    Fault(Faults, TShipNo{I}, ": sticks out of the board");
     return;
   }
   int Hits = 0;
@@ -43,14 +54,13 @@ void CheckShipCells(const TBoard& Board, const TShip& Ship, int I, bool InBattle
     const TPoint P = Ship.Deck(K);
     const TCell& Cell = Board[P];
     if (Cell.State != csShip || Cell.Ship != &Ship)
-      Faults.push_back(ShipName(I) + ": deck " + At(P.X, P.Y) + " not held by it");
+      Fault(Faults, TShipNo{I}, ": deck ", P, " not held by it");
     if (Cell.IsHead != (K == 0))
-      Faults.push_back(ShipName(I) + ": head mark wrong at " + At(P.X, P.Y));
+      Fault(Faults, TShipNo{I}, ": head mark wrong at ", P);
     Hits += Cell.IsHit ? 1 : 0;
   }
   if (InBattle && Hits != Ship.FHits)
-    Faults.push_back(ShipName(I) + ": " + std::to_string(Hits) + " hit decks but " +
-                     std::to_string(Ship.FHits) + " hits");
+    Fault(Faults, TShipNo{I}, ": ", Hits, " hit decks but ", Ship.FHits, " hits");
 }
 
 // Whether any byte of a column differs: the cheap way to pass over the columns a shot leaves
@@ -59,8 +69,9 @@ bool ColumnChanged(const TBoard& A, const TBoard& B, int X) {
   return std::memcmp(&A.Cells[X], &B.Cells[X], sizeof A.Cells[X]) != 0;
 }
 
+// Byte for byte, as the columns are compared: a fixed size the compiler compares inline.
 bool SameCell(const TCell& A, const TCell& B) {
-  return A.State == B.State && A.Ship == B.Ship && A.IsHead == B.IsHead && A.IsHit == B.IsHit;
+  return std::memcmp(&A, &B, sizeof A) == 0;
 }
 
 } // namespace
@@ -81,25 +92,25 @@ std::vector<std::string> CheckBoard(const TBoard& Board, TFleets& Fleets, int Fi
     for (int K = 0; K < Ship.FSize; ++K)
       ++Owned[Ship.Deck(K).X][Ship.Deck(K).Y];
     if (InBattle && !Ship.HasClearance())
-      Faults.push_back(ShipName(I) + ": touches another ship in battle");
+      Fault(Faults, TShipNo{I}, ": touches another ship in battle");
   }
   for (int X = 0; X < 10; ++X)
     for (int Y = 0; Y < 10; ++Y) {
       const TCell& Cell = Board(X, Y);
       if ((Cell.State == csShip) != (Cell.Ship != nullptr))
-        Faults.push_back("cell " + At(X, Y) + ": state and ship disagree");
+        Fault(Faults, "cell ", TPoint{X, Y}, ": state and ship disagree");
       if (Cell.State == csShip && Owned[X][Y] != 1)
-        Faults.push_back("cell " + At(X, Y) + ": held by " + std::to_string(Owned[X][Y]) +
-                         " ships of the fleet");
+        Fault(Faults, "cell ", TPoint{X, Y}, ": held by ", Owned[X][Y], " ships of the fleet");
     }
   return Faults;
 }
 
 TBoardWatch::TBoardWatch(const TBoard& Board, TFleets& Fleets, int FirstShip)
-    : FBoard(Board), FFleets(Fleets), FFirstShip(FirstShip), FSeen(Board) {
+    : FBoard(Board), FFirstShip(FirstShip), FSeen(Board) {
   for (int I = 0; I < TFleets::FleetSize; ++I) {
     const TShip& Ship = Fleets.Ship(FirstShip + I);
-    FShips[I] = {Ship.FPos, Ship.FVertical, Ship.FState, Ship.FHits};
+    FShip[I] = &Ship;
+    FShips[I] = FieldsOf(Ship);
   }
 }
 
@@ -136,53 +147,61 @@ std::vector<std::string> TBoardWatch::CheckShot() {
         ++NewHits;
         HitShip = New.Ship;
       } else {
-        Faults.push_back("cell " + At(X, Y) + ": changed as no shot may change a cell (state " +
-                         std::to_string(Old.State) + " to " + std::to_string(New.State) + ")");
+        Fault(Faults, "cell ", TPoint{X, Y}, ": changed as no shot may change a cell (state ",
+              int{Old.State}, " to ", int{New.State}, ")");
       }
     }
     FSeen.Cells[X] = FBoard.Cells[X];
   }
   const bool Sank = HitShip && HitShip->FState == ssSunk;
   if (NewHits + NewMisses == 0 && Faults.empty())
-    Faults.push_back("a shot changed no cell: it fell where a shot had fallen before");
+    Fault(Faults, "a shot changed no cell: it fell where a shot had fallen before");
   else if (NewHits > 1 || (NewHits == 0 && NewMisses != 1) ||
            (NewHits == 1 && NewMisses > 0 && !Sank))
-    Faults.push_back("one shot changed " + std::to_string(NewHits) + " decks and " +
-                     std::to_string(NewMisses) + " water cells");
+    Fault(Faults, "one shot changed ", NewHits, " decks and ", NewMisses, " water cells");
   if (NewMisses > MaxMisses)
-    Faults.push_back("one shot marked " + std::to_string(NewMisses) + " cells as known water");
-  if (Sank && NewHits == 1) {
-    // The ring: every cell next to the sunk ship, corners included, is known water now, and
-    // the new known water lies in that ring.
-    const TPoint Head = HitShip->FPos, Tail = HitShip->Deck(HitShip->FSize - 1);
-    auto InRing = [&](int X, int Y) {
-      return X >= Head.X - 1 && X <= Tail.X + 1 && Y >= Head.Y - 1 && Y <= Tail.Y + 1 &&
-             !(X >= Head.X && X <= Tail.X && Y >= Head.Y && Y <= Tail.Y);
-    };
-    for (int M = 0; M < std::min(NewMisses, MaxMisses); ++M)
-      if (!InRing(Misses[M].X, Misses[M].Y))
-        Faults.push_back("cell " + At(Misses[M].X, Misses[M].Y) +
-                         ": marked known water outside the ring of the ship sunk");
-    for (int X = std::max(Head.X - 1, 0); X <= std::min(Tail.X + 1, 9); ++X)
-      for (int Y = std::max(Head.Y - 1, 0); Y <= std::min(Tail.Y + 1, 9); ++Y)
-        if (InRing(X, Y) && FBoard(X, Y).State == csEmpty)
-          Faults.push_back("cell " + At(X, Y) + ": in the ring of a sunk ship but not marked");
-  }
-  // The ship hit gains one hit and still holds its decks; every other ship is as it was, and
-  // so are its cells, which the comparison above found unchanged.
-  for (int I = 0; I < TFleets::FleetSize; ++I) {
-    const TShip& Ship = FFleets.Ship(FFirstShip + I);
-    TShipFields& Old = FShips[I];
-    const bool Hit = &Ship == HitShip;
-    if (Ship.FPos != Old.Pos || Ship.FVertical != Old.Vertical ||
-        Ship.FHits != Old.Hits + (Hit ? 1 : 0) || (!Hit && Ship.FState != Old.State))
-      Faults.push_back(ShipName(FFirstShip + I) + ": changed by a shot that did not hit it");
-    if (Hit) {
-      CheckShipCells(FBoard, Ship, FFirstShip + I, true, Faults);
-      Old = {Ship.FPos, Ship.FVertical, Ship.FState, Ship.FHits};
+    Fault(Faults, "one shot marked ", NewMisses, " cells as known water");
+  if (Sank && NewHits == 1)
+    CheckRing(*HitShip, Misses.data(), std::min(NewMisses, MaxMisses), Faults);
+
+  // Every ship but the one hit is as it was, and so are its cells, which the comparison above
+  // found unchanged. The differences are gathered without a branch per ship.
+  unsigned Changed = 0;
+  for (int I = 0; I < TFleets::FleetSize; ++I)
+    Changed |= static_cast<unsigned>(FShip[I] != HitShip && !(FShips[I] == FieldsOf(*FShip[I])))
+               << I;
+  for (int I = 0; I < TFleets::FleetSize; ++I)
+    if (Changed & (1u << I))
+      Fault(Faults, TShipNo{FFirstShip + I}, ": changed by a shot that did not hit it");
+  // The ship hit gains one hit and still holds its decks.
+  for (int I = 0; HitShip && I < TFleets::FleetSize; ++I)
+    if (FShip[I] == HitShip) {
+      TShipFields& Old = FShips[I];
+      const TShipFields Now = FieldsOf(*HitShip);
+      if (Now.Pos != Old.Pos || Now.Vertical != Old.Vertical || Now.Hits != Old.Hits + 1)
+        Fault(Faults, TShipNo{FFirstShip + I}, ": hit, but not by one hit where it stood");
+      CheckShipCells(FBoard, *HitShip, FFirstShip + I, true, Faults);
+      Old = Now;
     }
-  }
   return Faults;
+}
+
+// The ring of a ship just sunk: every cell next to it, corners included, is known water now,
+// and the new known water lies in that ring.
+void TBoardWatch::CheckRing(const TShip& Ship, const TPoint* Misses, int Count,
+                            std::vector<std::string>& Faults) const {
+  const TPoint Head = Ship.FPos, Tail = Ship.Deck(Ship.FSize - 1);
+  auto InRing = [&](int X, int Y) {
+    return X >= Head.X - 1 && X <= Tail.X + 1 && Y >= Head.Y - 1 && Y <= Tail.Y + 1 &&
+           !(X >= Head.X && X <= Tail.X && Y >= Head.Y && Y <= Tail.Y);
+  };
+  for (int M = 0; M < Count; ++M)
+    if (!InRing(Misses[M].X, Misses[M].Y))
+      Fault(Faults, "cell ", Misses[M], ": marked known water outside the ring of the ship sunk");
+  for (int X = std::max(Head.X - 1, 0); X <= std::min(Tail.X + 1, 9); ++X)
+    for (int Y = std::max(Head.Y - 1, 0); Y <= std::min(Tail.Y + 1, 9); ++Y)
+      if (InRing(X, Y) && FBoard(X, Y).State == csEmpty)
+        Fault(Faults, "cell ", TPoint{X, Y}, ": in the ring of a sunk ship but not marked");
 }
 
 std::vector<std::string> CheckTargeting(const TTargeting& Targeting, const TBoard& MyBoard,
@@ -198,27 +217,27 @@ std::vector<std::string> CheckTargeting(const TTargeting& Targeting, const TBoar
   const auto& Wounded = Targeting.FWounded;
   if (Wounded.empty()) {
     if (Targeting.FHuntAxis != TTargeting::axNone)
-      Faults.push_back("no wounded cells but an axis guess");
+      Fault(Faults, "no wounded cells but an axis guess");
     if (DamagedCount != 0)
-      Faults.push_back("no wounded cells but a damaged ship");
+      Fault(Faults, "no wounded cells but a damaged ship");
     return Faults;
   }
   if (DamagedCount != 1) {
-    Faults.push_back(std::to_string(DamagedCount) + " damaged ships while hunting");
+    Fault(Faults, DamagedCount, " damaged ships while hunting");
     return Faults;
   }
   for (TPoint P : Wounded) {
     const TCell& Cell = MyBoard[P];
     if (Cell.State != csShip || Cell.Ship != Damaged || !Cell.IsHit)
-      Faults.push_back("wounded cell " + At(P.X, P.Y) + " is not a hit deck of the damaged ship");
+      Fault(Faults, "wounded cell ", P, " is not a hit deck of the damaged ship");
   }
   if (static_cast<int>(Wounded.size()) != Damaged->FHits)
-    Faults.push_back("wounded list holds " + std::to_string(Wounded.size()) + " cells for " +
-                     std::to_string(Damaged->FHits) + " hits");
+    Fault(Faults, "wounded list holds ", static_cast<int>(Wounded.size()), " cells for ",
+          Damaged->FHits, " hits");
   const int32_t Axis = Damaged->FVertical ? TTargeting::axY : TTargeting::axX;
   if (Targeting.FHuntAxis != TTargeting::axNone && Targeting.FHuntAxis != Axis)
-    Faults.push_back("axis guess is not the ship's axis");
+    Fault(Faults, "axis guess is not the ship's axis");
   if (Wounded.size() >= 2 && Targeting.FHuntAxis != Axis)
-    Faults.push_back("axis unknown after two hits");
+    Fault(Faults, "axis unknown after two hits");
   return Faults;
 }

@@ -46,12 +46,23 @@ private:
     bool Vertical = false;
     TShipState State = ssIntact;
     int32_t Hits = 0;
+
+    // Bitwise, so that comparing all ten ships takes no branch.
+    friend bool operator==(const TShipFields& A, const TShipFields& B) {
+      return ((A.Pos.X ^ B.Pos.X) | (A.Pos.Y ^ B.Pos.Y) | (A.Vertical ^ B.Vertical) |
+              (A.State ^ B.State) | (A.Hits ^ B.Hits)) == 0;
+    }
   };
+  static TShipFields FieldsOf(const TShip& Ship) {
+    return {Ship.FPos, Ship.FVertical, Ship.FState, Ship.FHits};
+  }
+  void CheckRing(const TShip& Ship, const TPoint* Misses, int Count,
+                 std::vector<std::string>& Faults) const;
 
   const TBoard& FBoard;
-  TFleets& FFleets;
   int FFirstShip = 0;
   TBoard FSeen;                         // the board as the last check left it
+  std::array<const TShip*, 10> FShip{}; // the fleet's ships
   std::array<TShipFields, 10> FShips{}; // the fleet's ships as the last check left them
 };
 // The wounded list holds all the hit decks of the one damaged player ship, and the axis
