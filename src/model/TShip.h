@@ -66,6 +66,8 @@ private:
     int X1, Y1, X2, Y2;
   };
   TPoint Clamped(TPoint Head, bool Vertical) const { return ClampedHead(Head, Vertical, FSize); }
-  static constexpr TPoint StepAlong(bool Vertical) { return Vertical ? TPoint{0, 1} : TPoint{1, 0}; }
+  static constexpr TPoint StepAlong(bool Vertical) {
+    return Vertical ? TPoint{0, 1} : TPoint{1, 0};
+  }
   TRing Ring() const;
 };
