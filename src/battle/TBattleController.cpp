@@ -182,7 +182,7 @@ void TBattleController::EnemyCannonStop(uint32_t Shot) {
   if (!TakeStop(TCannon::cnEnemy, Shot))
     return;
   ++FEnemyShots;
-  const TPoint Target = FTargeting.ChooseTarget(FMyBoard);
+  const TPoint Target = FEnemyLastShot = FTargeting.ChooseTarget(FMyBoard);
   FScreen.SetStatusText(1, LastShotText(msgEnemyLastShot, Target));
   TCell& C = FMyBoard[Target];
   if (C.State != csShip) {

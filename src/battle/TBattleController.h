@@ -47,6 +47,7 @@ public:
   bool FBlinkOn = false;
   bool FBattle = false;
   TPoint FLastShot;
+  TPoint FEnemyLastShot; // the computer's, as the status bar names it
   bool FFiring = false;
   bool FRevealEnemy = false;
 

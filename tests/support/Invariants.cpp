@@ -1,5 +1,6 @@
 #include "Invariants.h"
 
+#include "BoardGeometry.h"
 #include "TFleets.h"
 
 #include <algorithm>
@@ -63,13 +64,7 @@ void CheckShipCells(const TBoard& Board, const TShip& Ship, int I, bool InBattle
     Fault(Faults, TShipNo{I}, ": ", Hits, " hit decks but ", Ship.FHits, " hits");
 }
 
-// Whether any byte of a column differs: the cheap way to pass over the columns a shot leaves
-// alone.
-bool ColumnChanged(const TBoard& A, const TBoard& B, int X) {
-  return std::memcmp(&A.Cells[X], &B.Cells[X], sizeof A.Cells[X]) != 0;
-}
-
-// Byte for byte, as the columns are compared: a fixed size the compiler compares inline.
+// Byte for byte, as the boards are compared.
 bool SameCell(const TCell& A, const TCell& B) {
   return std::memcmp(&A, &B, sizeof A) == 0;
 }
@@ -120,88 +115,91 @@ std::vector<std::string> TBoardWatch::CheckUntouched() const {
   return {"a shot on the other board changed this one"};
 }
 
-std::vector<std::string> TBoardWatch::CheckShot() {
+// What the rules say a shot at Cell does, applied to the board and the ships as last seen:
+// water becomes known water; an unhit deck becomes hit and its ship counts one more hit, and a
+// ship so sunk marks its ring (the cells next to it, corners included) as known water. Then
+// the real board must equal the expected one byte for byte, and every ship its expected fields.
+std::vector<std::string> TBoardWatch::CheckShot(TPoint Cell) {
   std::vector<std::string> Faults;
-  int NewHits = 0, NewMisses = 0;
-  const TShip* HitShip = nullptr;
-  // A shot marks at most its own cell, or the ring of the ship it sinks: 14 cells for a
-  // four-decker.
-  constexpr int MaxMisses = 16;
-  std::array<TPoint, MaxMisses> Misses;
-  for (int X = 0; X < 10; ++X) {
-    // A column whose bytes are all the same holds the same cells: only the one or two columns
-    // that a shot changes are read cell by cell, and then taken as seen.
-    if (!ColumnChanged(FSeen, FBoard, X))
-      continue;
-    for (int Y = 0; Y < 10; ++Y) {
-      const TCell &Old = FSeen(X, Y), &New = FBoard(X, Y);
-      if (SameCell(Old, New))
-        continue;
-      if (Old.State == csEmpty && New.State == csMiss && New.Ship == Old.Ship &&
-          New.IsHit == Old.IsHit) {
-        if (NewMisses < MaxMisses)
-          Misses[NewMisses] = {X, Y};
-        ++NewMisses;
-      } else if (Old.State == csShip && New.State == csShip && New.Ship == Old.Ship &&
-                 New.IsHead == Old.IsHead && !Old.IsHit && New.IsHit) {
-        ++NewHits;
-        HitShip = New.Ship;
-      } else {
-        Fault(Faults, "cell ", TPoint{X, Y}, ": changed as no shot may change a cell (state ",
-              int{Old.State}, " to ", int{New.State}, ")");
-      }
-    }
-    FSeen.Cells[X] = FBoard.Cells[X];
+  if (!InBoard(Cell)) {
+    Fault(Faults, "a shot at ", Cell, ", off the board");
+    return Faults;
   }
-  const bool Sank = HitShip && HitShip->FState == ssSunk;
-  if (NewHits + NewMisses == 0 && Faults.empty())
-    Fault(Faults, "a shot changed no cell: it fell where a shot had fallen before");
-  else if (NewHits > 1 || (NewHits == 0 && NewMisses != 1) ||
-           (NewHits == 1 && NewMisses > 0 && !Sank))
-    Fault(Faults, "one shot changed ", NewHits, " decks and ", NewMisses, " water cells");
-  if (NewMisses > MaxMisses)
-    Fault(Faults, "one shot marked ", NewMisses, " cells as known water");
-  if (Sank && NewHits == 1)
-    CheckRing(*HitShip, Misses.data(), std::min(NewMisses, MaxMisses), Faults);
-
-  // Every ship but the one hit is as it was, and so are its cells, which the comparison above
-  // found unchanged. The differences are gathered without a branch per ship.
+  TCell& Expected = FSeen[Cell];
+  if (Expected.State == csEmpty) {
+    Expected.State = csMiss;
+  } else if (Expected.State == csShip && !Expected.IsHit) {
+    Expected.IsHit = true;
+    const int I = IndexOf(Expected.Ship);
+    if (I < 0) {
+      Fault(Faults, "the deck at ", Cell, " holds no ship of this fleet");
+    } else {
+      TShipFields& Ship = FShips[I];
+      ++Ship.Hits;
+      Ship.State = Ship.Hits == FShip[I]->FSize ? ssSunk : ssDamaged;
+      if (Ship.State == ssSunk)
+        ExpectRing(Ship, FShip[I]->FSize);
+    }
+  } else {
+    Fault(Faults, "a shot at ", Cell, ", where a shot had fallen before");
+  }
+  if (std::memcmp(&FSeen, &FBoard, sizeof FBoard) != 0)
+    ReportCells(Cell, Faults);
   unsigned Changed = 0;
   for (int I = 0; I < TFleets::FleetSize; ++I)
-    Changed |= static_cast<unsigned>(FShip[I] != HitShip && !(FShips[I] == FieldsOf(*FShip[I])))
-               << I;
-  for (int I = 0; I < TFleets::FleetSize; ++I)
-    if (Changed & (1u << I))
-      Fault(Faults, TShipNo{FFirstShip + I}, ": changed by a shot that did not hit it");
-  // The ship hit gains one hit and still holds its decks.
-  for (int I = 0; HitShip && I < TFleets::FleetSize; ++I)
-    if (FShip[I] == HitShip) {
-      TShipFields& Old = FShips[I];
-      const TShipFields Now = FieldsOf(*HitShip);
-      if (Now.Pos != Old.Pos || Now.Vertical != Old.Vertical || Now.Hits != Old.Hits + 1)
-        Fault(Faults, TShipNo{FFirstShip + I}, ": hit, but not by one hit where it stood");
-      CheckShipCells(FBoard, *HitShip, FFirstShip + I, true, Faults);
-      Old = Now;
-    }
+    Changed |= static_cast<unsigned>(!(FShips[I] == FieldsOf(*FShip[I]))) << I;
+  if (Changed != 0)
+    ReportShips(Cell, Changed, Faults);
   return Faults;
 }
 
-// The ring of a ship just sunk: every cell next to it, corners included, is known water now,
-// and the new known water lies in that ring.
-void TBoardWatch::CheckRing(const TShip& Ship, const TPoint* Misses, int Count,
-                            std::vector<std::string>& Faults) const {
-  const TPoint Head = Ship.FPos, Tail = Ship.Deck(Ship.FSize - 1);
-  auto InRing = [&](int X, int Y) {
-    return X >= Head.X - 1 && X <= Tail.X + 1 && Y >= Head.Y - 1 && Y <= Tail.Y + 1 &&
-           !(X >= Head.X && X <= Tail.X && Y >= Head.Y && Y <= Tail.Y);
-  };
-  for (int M = 0; M < Count; ++M)
-    if (!InRing(Misses[M].X, Misses[M].Y))
-      Fault(Faults, "cell ", Misses[M], ": marked known water outside the ring of the ship sunk");
+int TBoardWatch::IndexOf(const TShip* Ship) const {
+  for (int I = 0; I < TFleets::FleetSize; ++I)
+    if (FShip[I] == Ship)
+      return I;
+  return -1;
+}
+
+// The clamped rectangle around the ship, less its own decks, is its ring on the board.
+void TBoardWatch::ExpectRing(const TShipFields& Ship, int32_t Size) {
+  const TPoint Head = Ship.Pos;
+  const TPoint Tail =
+      Ship.Vertical ? TPoint{Head.X, Head.Y + Size - 1} : TPoint{Head.X + Size - 1, Head.Y};
   for (int X = std::max(Head.X - 1, 0); X <= std::min(Tail.X + 1, 9); ++X)
-    for (int Y = std::max(Head.Y - 1, 0); Y <= std::min(Tail.Y + 1, 9); ++Y)
-      if (InRing(X, Y) && FBoard(X, Y).State == csEmpty)
-        Fault(Faults, "cell ", TPoint{X, Y}, ": in the ring of a sunk ship but not marked");
+    for (int Y = std::max(Head.Y - 1, 0); Y <= std::min(Tail.Y + 1, 9); ++Y) {
+      const bool Own = X >= Head.X && X <= Tail.X && Y >= Head.Y && Y <= Tail.Y;
+      if (!Own && FSeen(X, Y).State == csEmpty)
+        FSeen(X, Y).State = csMiss;
+    }
+}
+
+// Names every cell that is not as the shot should have left it, then takes the board as seen.
+void TBoardWatch::ReportCells(TPoint Shot, std::vector<std::string>& Faults) {
+  for (int X = 0; X < 10; ++X)
+    for (int Y = 0; Y < 10; ++Y) {
+      const TCell &Want = FSeen(X, Y), &Got = FBoard(X, Y);
+      if (SameCell(Want, Got))
+        continue;
+      if (Want.State != Got.State)
+        Fault(Faults, "cell ", TPoint{X, Y}, ": state ", int{Got.State}, " where ", int{Want.State},
+              " was due after the shot at ", Shot);
+      else
+        Fault(Faults, "cell ", TPoint{X, Y}, ": changed by the shot at ", Shot,
+              " as no shot may change a cell");
+    }
+  FSeen = FBoard;
+}
+
+// Names every ship whose fields are not as the shot should have left them, then takes them as
+// seen.
+void TBoardWatch::ReportShips(TPoint Shot, unsigned Changed, std::vector<std::string>& Faults) {
+  for (int I = 0; I < TFleets::FleetSize; ++I)
+    if (Changed & (1u << I)) {
+      const TShipFields Now = FieldsOf(*FShip[I]);
+      Fault(Faults, TShipNo{FFirstShip + I}, ": ", Now.Hits, " hits where ", FShips[I].Hits,
+            " were due after the shot at ", Shot, ", or moved, turned or its state wrong");
+      FShips[I] = Now;
+    }
 }
 
 std::vector<std::string> CheckTargeting(const TTargeting& Targeting, const TBoard& MyBoard,

@@ -25,19 +25,19 @@ enum class TBoardCheck {
 std::vector<std::string> CheckBoard(const TBoard& Board, TFleets& Fleets, int FirstShip,
                                     TBoardCheck Check);
 // Follows the board of one fleet, the fleet from FirstShip, through a battle, from a start
-// that the full check has found sound. After every shot on this board: exactly one cell was
-// shot (empty water became known water, or an unhit deck became hit), a sinking added the whole
-// ring of its ship as known water and nothing else did, no other cell changed in any field, the
-// ship hit counts one more hit on the decks that hold it, and no other ship changed. Whatever
+// that the full check has found sound. After every shot on this board it works out what the
+// rules say the shot does (the cell shot becomes known water or a hit deck, the ship hit counts
+// one more hit, a ship sunk has its ring marked as known water) and requires the board to be
+// exactly that, byte for byte, and every ship of the fleet too. By induction from the full
+// check at the start, every cell and every ship are so checked after every shot. Whatever
 // changed here since the last check counts, so a shot on the other board that touched this one
-// shows at the next check, and CheckUntouched finds it at the end of a game. Together with the
-// full check at the start this checks every cell and every ship after every shot, at the cost
-// of comparing bytes.
+// shows at the next check, and CheckUntouched finds it at the end of a game.
 class TBoardWatch {
 public:
   TBoardWatch(const TBoard& Board, TFleets& Fleets, int FirstShip);
 
-  std::vector<std::string> CheckShot();
+  // After a shot at Cell, the cell the game says it shot.
+  std::vector<std::string> CheckShot(TPoint Cell);
   std::vector<std::string> CheckUntouched() const;
 
 private:
@@ -56,14 +56,16 @@ private:
   static TShipFields FieldsOf(const TShip& Ship) {
     return {Ship.FPos, Ship.FVertical, Ship.FState, Ship.FHits};
   }
-  void CheckRing(const TShip& Ship, const TPoint* Misses, int Count,
-                 std::vector<std::string>& Faults) const;
+  int IndexOf(const TShip* Ship) const;
+  void ExpectRing(const TShipFields& Ship, int32_t Size);
+  void ReportCells(TPoint Shot, std::vector<std::string>& Faults);
+  void ReportShips(TPoint Shot, unsigned Changed, std::vector<std::string>& Faults);
 
   const TBoard& FBoard;
   int FFirstShip = 0;
-  TBoard FSeen;                         // the board as the last check left it
+  TBoard FSeen;                         // the board as the last check left it, then as due
   std::array<const TShip*, 10> FShip{}; // the fleet's ships
-  std::array<TShipFields, 10> FShips{}; // the fleet's ships as the last check left them
+  std::array<TShipFields, 10> FShips{}; // their fields as last seen, then as due
 };
 // The wounded list holds all the hit decks of the one damaged player ship, and the axis
 // guess is unknown or that ship's axis, known once two decks are hit.

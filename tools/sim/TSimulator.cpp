@@ -151,13 +151,15 @@ TSimFigures TSimulator::Run(int Games) {
     TBoardWatch EnemyWatch(Game.FEnemyBoard, Game.FFleets, TFleets::FleetSize);
 
     int Shots = 0;
+    TPoint Aimed;
     while (Game.FBattle) {
       if (++Shots > 400) {
         Append(Violations, {"the game does not end"}, G, "battle");
         break;
       }
       if (!Game.FFiring) {
-        const TPoint Pixel = CellToPixel(PlayerChoice(Game));
+        Aimed = PlayerChoice(Game);
+        const TPoint Pixel = CellToPixel(Aimed);
         Game.EnemyBoardPress({Pixel.X + 10, Pixel.Y + 20});
         if (!Game.FFiring) {
           Append(Violations, {"a press on a valid target did not fire"}, G, "player");
@@ -171,7 +173,9 @@ TSimFigures TSimulator::Run(int Games) {
       }
       const char* Where = Enemy ? "computer's shot" : "player's shot";
       // A change to the other board shows at its next shot, or at the end of the game.
-      Append(Violations, (Enemy ? MyWatch : EnemyWatch).CheckShot(), G, Where);
+      Append(Violations,
+             Enemy ? MyWatch.CheckShot(Game.FEnemyLastShot) : EnemyWatch.CheckShot(Aimed), G,
+             Where);
       Append(Violations, CheckTargeting(Game.FTargeting, Game.FMyBoard, Game.FFleets), G, Where);
     }
     Append(Violations, MyWatch.CheckUntouched(), G, "end of game");
