@@ -43,18 +43,26 @@ std::string FormatShot(int Id, TPoint Cell) {
   return Shot;
 }
 
+namespace {
+
+using TShotTexts = std::array<std::array<std::string, BoardSize * BoardSize>, 2>;
+
+// Made when the program starts, so that reading them needs no guard.
+const TShotTexts GShotTexts = [] {
+  TShotTexts Texts;
+  for (int Shooter = 0; Shooter < 2; ++Shooter)
+    for (int I = 0; I < BoardSize * BoardSize; ++I)
+      Texts[Shooter][I] = FormatShot(Shooter == 0 ? msgMyLastShot : msgEnemyLastShot,
+                                     {I / BoardSize, I % BoardSize});
+  return Texts;
+}();
+
+const std::string GNoText;
+
+} // namespace
+
 const std::string& LastShotText(int Id, TPoint Cell) {
-  using TTexts = std::array<std::string, BoardSize * BoardSize>;
-  static const std::array<TTexts, 2> Texts = [] {
-    std::array<TTexts, 2> All;
-    for (int Shooter = 0; Shooter < 2; ++Shooter)
-      for (int I = 0; I < BoardSize * BoardSize; ++I)
-        All[Shooter][I] = FormatShot(Shooter == 0 ? msgMyLastShot : msgEnemyLastShot,
-                                     {I % BoardSize, I / BoardSize});
-    return All;
-  }();
-  static const std::string None;
   if ((Id != msgMyLastShot && Id != msgEnemyLastShot) || !InBoard(Cell))
-    return None;
-  return Texts[Id == msgMyLastShot ? 0 : 1][Cell.Y * BoardSize + Cell.X];
+    return GNoText;
+  return GShotTexts[Id == msgMyLastShot ? 0 : 1][Cell.X * BoardSize + Cell.Y];
 }

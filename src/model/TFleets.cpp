@@ -60,13 +60,14 @@ bool TFleets::PlaceFleet(int First, TBoard& Board) {
   Randomize();
   const uint32_t Start = TClock::GetTickCount();
   FLastAttempts = 0;
+  std::optional<TPlacementOutlook> Outlook;
   for (int I = First; I < First + FleetSize; ++I) {
     TShip& Ship = *FShips[I];
     Ship.SetBoard(&Board);
     TPoint P;
     P.X = static_cast<int32_t>(Random(10));
     P.Y = static_cast<int32_t>(Random(10));
-    std::optional<TPlacementOutlook> Outlook;
+    Outlook.reset();
     for (int32_t Failed = 0;; ++Failed) {
       ++FLastAttempts;
       if (Board[P].State == csEmpty && Ship.MoveTo(P) && (Random(2) == 0 || Ship.Rotate()) &&

@@ -17,7 +17,8 @@ TPlacementOutlook::TPlacementOutlook(const TBoard& Board, const TShip& Ship, TPo
       FDiagonal((Candidate.X - Candidate.Y + 10) % 10) {
   for (int X = 0; X < 10; ++X)
     for (int Y = 0; Y < 10; ++Y)
-      FOther[CellIndex(X, Y)] = Board(X, Y).State == csShip && Board(X, Y).Ship != &Ship;
+      FOther[Y] |= static_cast<uint16_t>(
+          (Board(X, Y).State == csShip && Board(X, Y).Ship != &Ship ? 1u : 0u) << X);
   FStart = StateOf(Candidate, PlaceOf(Ship));
 
   // Every state the walk can reach from here, with the two outcomes of its attempt.
@@ -66,28 +67,28 @@ int TPlacementOutlook::PlaceOf(const TShip& Ship) {
   return (Ship.FVertical ? 100 : 0) + CellIndex(Ship.FPos.X, Ship.FPos.Y);
 }
 
-// The ship's own decks never block it: it leaves them when it moves or turns.
-bool TPlacementOutlook::Fits(TPoint Head, bool Vertical) const {
-  for (int K = 0; K < FSize; ++K)
-    if (FOther[Vertical ? CellIndex(Head.X, Head.Y + K) : CellIndex(Head.X + K, Head.Y)])
-      return false;
-  return true;
+// Whether another ship has a deck in the rectangle of columns X1..X2, rows Y1..Y2.
+bool TPlacementOutlook::Blocked(int X1, int Y1, int X2, int Y2) const {
+  const unsigned Columns = ((1u << (X2 - X1 + 1)) - 1) << X1;
+  for (int Y = Y1; Y <= Y2; ++Y)
+    if (FOther[Y] & Columns)
+      return true;
+  return false;
 }
 
-// The ring of the ship standing at Head, less the sides that the board's edge cuts off; the
-// ring so defined never holds the ship's own decks.
+// The ship's own decks never block it: it leaves them when it moves or turns.
+bool TPlacementOutlook::Fits(TPoint Head, bool Vertical) const {
+  return Vertical ? !Blocked(Head.X, Head.Y, Head.X, Head.Y + FSize - 1)
+                  : !Blocked(Head.X, Head.Y, Head.X + FSize - 1, Head.Y);
+}
+
+// The ring of the ship standing at Head, less the sides that the board's edge cuts off, is the
+// clamped rectangle around it less its own decks; only other ships' decks are looked for.
 bool TPlacementOutlook::Clear(TPoint Head, bool Vertical) const {
   const int X2 = Vertical ? Head.X : Head.X + FSize - 1;
   const int Y2 = Vertical ? Head.Y + FSize - 1 : Head.Y;
-  const int Left = std::max(Head.X - 1, 0), Top = std::max(Head.Y - 1, 0);
-  const int Right = std::min(X2 + 1, 9), Bottom = std::min(Y2 + 1, 9);
-  for (int X = Left; X <= Right; ++X)
-    if ((Head.Y > 0 && FOther[CellIndex(X, Top)]) || (Y2 < 9 && FOther[CellIndex(X, Bottom)]))
-      return false;
-  for (int Y = Top; Y <= Bottom; ++Y)
-    if ((Head.X > 0 && FOther[CellIndex(Left, Y)]) || (X2 < 9 && FOther[CellIndex(Right, Y)]))
-      return false;
-  return true;
+  return !Blocked(std::max(Head.X - 1, 0), std::max(Head.Y - 1, 0), std::min(X2 + 1, 9),
+                  std::min(Y2 + 1, 9));
 }
 
 bool TPlacementOutlook::Covers(int Place, TPoint Cell) const {
@@ -114,7 +115,7 @@ TPlacementOutlook::TAttempt TPlacementOutlook::Attempt(int State) const {
     return (Upright ? 100 : 0) + CellIndex(Head.X, Head.Y);
   };
 
-  if (FOther[CellIndex(Candidate.X, Candidate.Y)] || Covers(Place, Candidate))
+  if ((FOther[Candidate.Y] >> Candidate.X & 1) != 0 || Covers(Place, Candidate))
     return {{Stay(Place), Stay(Place)}};
   const TPoint Moved = ClampedHead(Candidate, Vertical, FSize);
   if (!Fits(Moved, Vertical))

@@ -108,17 +108,19 @@ void TShip::MarkSurroundings() {
 
 // The sides of the ring that had to be clamped lie on the ship's own row or column and are
 // left out; what the other sides cover is the whole clamped rectangle less the ship's own
-// decks, so the rectangle is searched column by column with those decks skipped. Any deck
-// counts, whoever it belongs to.
+// decks. The ship stands on its cells, so each column of the rectangle holds exactly its own
+// decks there, and more when the ship touches another: the decks of a column are counted
+// without a branch per cell. Any deck counts, whoever it belongs to.
 bool TShip::HasClearance() const {
-  const TPoint Tail = Deck(FSize - 1);
   const TRing R = Ring();
   for (int X = R.X1; X <= R.X2; ++X) {
-    const auto& Column = FBoard->Cells[X];
-    const bool Own = X >= FPos.X && X <= Tail.X;
+    const int32_t Own =
+        FVertical ? (X == FPos.X ? FSize : 0) : (X >= FPos.X && X < FPos.X + FSize ? 1 : 0);
+    int32_t Decks = 0;
     for (int Y = R.Y1; Y <= R.Y2; ++Y)
-      if (Column[Y].State == csShip && !(Own && Y >= FPos.Y && Y <= Tail.Y))
-        return false;
+      Decks += (*FBoard)(X, Y).State == csShip;
+    if (Decks != Own)
+      return false;
   }
   return true;
 }

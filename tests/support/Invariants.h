@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 class TFleets;
@@ -41,20 +43,22 @@ public:
   std::vector<std::string> CheckUntouched() const;
 
 private:
+  // Sixteen bytes without padding, compared as such, so that ten ships compare in a few
+  // instructions each.
   struct TShipFields {
     TPoint Pos;
     bool Vertical = false;
     TShipState State = ssIntact;
+    uint16_t Spare = 0;
     int32_t Hits = 0;
 
-    // Bitwise, so that comparing all ten ships takes no branch.
     friend bool operator==(const TShipFields& A, const TShipFields& B) {
-      return ((A.Pos.X ^ B.Pos.X) | (A.Pos.Y ^ B.Pos.Y) | (A.Vertical ^ B.Vertical) |
-              (A.State ^ B.State) | (A.Hits ^ B.Hits)) == 0;
+      return std::memcmp(&A, &B, sizeof A) == 0;
     }
   };
+  static_assert(std::has_unique_object_representations_v<TShipFields>);
   static TShipFields FieldsOf(const TShip& Ship) {
-    return {Ship.FPos, Ship.FVertical, Ship.FState, Ship.FHits};
+    return {Ship.FPos, Ship.FVertical, Ship.FState, 0, Ship.FHits};
   }
   int IndexOf(const TShip* Ship) const;
   void ExpectRing(const TShipFields& Ship, int32_t Size);

@@ -43,7 +43,8 @@ std::vector<std::string> TFakeScreen::TakeLog() {
 }
 
 void TFakeScreen::RepaintWindow() {
-  Log("RepaintWindow");
+  if (FRecord)
+    Log("RepaintWindow");
 }
 
 void TFakeScreen::RepaintBoard(TSide Side) {
@@ -65,32 +66,38 @@ void TFakeScreen::SetCounter(TCounter Counter, int32_t Value) {
 
 void TFakeScreen::SetResultCaption(const std::string& Text) {
   FResultCaption = Text;
-  Log("ResultCaption " + Text);
+  if (FRecord)
+    Log("ResultCaption " + Text);
 }
 
 void TFakeScreen::SetResultColour(uint32_t Rgb) {
   FResultColour = Rgb;
-  Log("ResultColour " + std::to_string(Rgb));
+  if (FRecord)
+    Log("ResultColour " + std::to_string(Rgb));
 }
 
 void TFakeScreen::SetResultVisible(bool Visible) {
   FResultVisible = Visible;
-  Log(Visible ? "ShowResult" : "HideResult");
+  if (FRecord)
+    Log(Visible ? "ShowResult" : "HideResult");
 }
 
 void TFakeScreen::SetStartEnabled(bool Enabled) {
   FStartEnabled = Enabled;
-  Log(Enabled ? "EnableStart" : "DisableStart");
+  if (FRecord)
+    Log(Enabled ? "EnableStart" : "DisableStart");
 }
 
 void TFakeScreen::SetSetupTimer(bool Enabled) {
   FSetupTimer = Enabled;
-  Log(Enabled ? "SetupTimerOn" : "SetupTimerOff");
+  if (FRecord)
+    Log(Enabled ? "SetupTimerOn" : "SetupTimerOff");
 }
 
 void TFakeScreen::SetHourglass(bool On) {
   FHourglassDepth += On ? 1 : -1;
-  Log(On ? "HourglassOn" : "HourglassOff");
+  if (FRecord)
+    Log(On ? "HourglassOn" : "HourglassOff");
 }
 
 void TFakeScreen::AddFire(TSide Side, TPoint Cell) {
@@ -128,11 +135,13 @@ void TFakeScreen::PlaySnd(TSoundId Sound, bool Wait) {
 
 void TFakeScreen::ShowTouchingShips(const std::string& Text) {
   ++FMessageBoxes;
-  Log("MessageBox " + Text);
+  if (FRecord)
+    Log("MessageBox " + Text);
 }
 
 void TFakeScreen::UpdateAimCursor() {
-  Log("UpdateAimCursor");
+  if (FRecord)
+    Log("UpdateAimCursor");
 }
 
 bool TFakeScreen::FinishCannon(TBattleController& Game) {

@@ -49,13 +49,22 @@ private:
   uint32_t FStartTicks = 0;
 };
 
-void Append(std::vector<std::string>& Into, const std::vector<std::string>& Faults, int Game,
-            const char* Where) {
+// Out of line and only called when there is a fault: the checks find none in almost every
+// game.
+[[gnu::noinline]] void AppendFaults(std::vector<std::string>& Into,
+                                    const std::vector<std::string>& Faults, int Game,
+                                    const char* Where) {
   for (const auto& Fault : Faults)
     if (Into.size() < TSimulator::MaxViolationsListed)
       Into.push_back("game " + std::to_string(Game) + ", " + Where + ": " + Fault);
     else
       Into.emplace_back(); // counted, not listed
+}
+
+void Append(std::vector<std::string>& Into, const std::vector<std::string>& Faults, int Game,
+            const char* Where) {
+  if (!Faults.empty())
+    AppendFaults(Into, Faults, Game, Where);
 }
 
 } // namespace
