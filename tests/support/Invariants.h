@@ -6,9 +6,7 @@
 
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 class TFleets;
@@ -43,22 +41,21 @@ public:
   std::vector<std::string> CheckUntouched() const;
 
 private:
-  // Sixteen bytes without padding, compared as such, so that ten ships compare in a few
-  // instructions each.
   struct TShipFields {
     TPoint Pos;
     bool Vertical = false;
     TShipState State = ssIntact;
-    uint16_t Spare = 0;
     int32_t Hits = 0;
 
+    // Field by field in registers, with no branch, so that ten ships compare quickly. (Built
+    // in memory and compared as bytes, the small stores stall the wide loads.)
     friend bool operator==(const TShipFields& A, const TShipFields& B) {
-      return std::memcmp(&A, &B, sizeof A) == 0;
+      return ((A.Pos.X ^ B.Pos.X) | (A.Pos.Y ^ B.Pos.Y) | (A.Vertical ^ B.Vertical) |
+              (A.State ^ B.State) | (A.Hits ^ B.Hits)) == 0;
     }
   };
-  static_assert(std::has_unique_object_representations_v<TShipFields>);
   static TShipFields FieldsOf(const TShip& Ship) {
-    return {Ship.FPos, Ship.FVertical, Ship.FState, 0, Ship.FHits};
+    return {Ship.FPos, Ship.FVertical, Ship.FState, Ship.FHits};
   }
   int IndexOf(const TShip* Ship) const;
   void ExpectRing(const TShipFields& Ship, int32_t Size);
