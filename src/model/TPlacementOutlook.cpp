@@ -21,17 +21,19 @@ TPlacementOutlook::TPlacementOutlook(const TBoard& Board, const TShip& Ship, TPo
           (Board(X, Y).State == csShip && Board(X, Y).Ship != &Ship ? 1u : 0u) << X);
   FStart = StateOf(Candidate, PlaceOf(Ship));
 
-  // Every state the walk can reach from here, with the two outcomes of its attempt.
+  // Every state the walk can reach from here, in the order found, with the two outcomes of
+  // its attempt. A few dozen states are reached of the thousands there are: the lists are
+  // filled from the front and only the bit sets are cleared, so that asking touches little
+  // memory besides the board.
   std::array<TAttempt, States> Attempts;
-  std::array<bool, States> Reached{};
+  std::bitset<States> Reached;
   std::array<int16_t, States> Order;
   int Count = 0;
   Order[Count++] = static_cast<int16_t>(FStart);
   Reached[FStart] = true;
   for (int I = 0; I < Count; ++I) {
-    const int State = Order[I];
-    Attempts[State] = Attempt(State);
-    for (int16_t Next : Attempts[State].Next)
+    Attempts[I] = Attempt(Order[I]);
+    for (int16_t Next : Attempts[I].Next)
       if (Next != Stands && !Reached[Next]) {
         Reached[Next] = true;
         Order[Count++] = Next;
@@ -47,9 +49,9 @@ TPlacementOutlook::TPlacementOutlook(const TBoard& Board, const TShip& Ship, TPo
       const int State = Order[I];
       if (FGood[State])
         continue;
-      for (int16_t Next : Attempts[State].Next)
+      for (int16_t Next : Attempts[I].Next)
         if (Next == Stands || FGood[Next]) {
-          FGood[State] = 1;
+          FGood[State] = true;
           Changed = true;
           break;
         }
@@ -58,7 +60,7 @@ TPlacementOutlook::TPlacementOutlook(const TBoard& Board, const TShip& Ship, TPo
 }
 
 bool TPlacementOutlook::CanStand(TPoint Candidate, const TShip& Ship) const {
-  return FGood[StateOf(Candidate, PlaceOf(Ship))] != 0;
+  return FGood[StateOf(Candidate, PlaceOf(Ship))];
 }
 
 int TPlacementOutlook::PlaceOf(const TShip& Ship) {

@@ -4,6 +4,7 @@
 #include "TPoint.h"
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 
 class TShip;
@@ -25,7 +26,7 @@ public:
   // False when the ship, about to attempt Candidate from where it is now, can never stand.
   bool CanStand(TPoint Candidate, const TShip& Ship) const;
   // Whether the state at construction could still lead to a standing ship.
-  bool CanStandAtStart() const { return FGood[FStart] != 0; }
+  bool CanStandAtStart() const { return FGood[FStart]; }
 
 private:
   static constexpr int Places = 201; // 2 orientations × 100 heads, and off the board
@@ -50,5 +51,5 @@ private:
   bool FStartVertical = false; // the orientation of a ship that is off the board
   int32_t FDiagonal = 0;       // (X - Y) mod 10 of every candidate
   int FStart = 0;
-  std::array<uint8_t, States> FGood{}; // 1: reachable, and some attempt from it may stand
+  std::bitset<States> FGood; // reachable, and some attempt from it may stand
 };
