@@ -219,10 +219,7 @@ void TBattleController::EnemyCannonStop(uint32_t Shot) {
 }
 
 void TBattleController::UpdateCounters() {
-  FScreen.SetCounter(TCounter::ctShotsMy, FMyShots);
-  FScreen.SetCounter(TCounter::ctKilledMy, FMyLosses);
-  FScreen.SetCounter(TCounter::ctShotsEnemy, FEnemyShots);
-  FScreen.SetCounter(TCounter::ctKilledEnemy, FEnemyLosses);
+  FScreen.SetCounters({FMyShots, FMyLosses, FEnemyShots, FEnemyLosses});
 }
 
 void TBattleController::GameOver() {

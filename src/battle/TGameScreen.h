@@ -3,6 +3,7 @@
 #include "TPoint.h"
 #include "TSoundId.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -22,7 +23,8 @@ public:
   // Synchronous, so that the change is on screen during a cue that is waited for.
   virtual void RepaintBoard(TSide Side) = 0;
   virtual void SetStatusText(int Panel, const std::string& Text) = 0;
-  virtual void SetCounter(TCounter Counter, int32_t Value) = 0;
+  // All four counters at once, indexed by TCounter: they change at every shot.
+  virtual void SetCounters(const std::array<int32_t, 4>& Values) = 0;
   virtual void SetResultCaption(const std::string& Text) = 0;
   virtual void SetResultColour(uint32_t Rgb) = 0; // 0xRRGGBB
   virtual void SetResultVisible(bool Visible) = 0;

@@ -377,9 +377,10 @@ void TSalvoraMainWin::SetStatusText(int Panel, const std::string& Caption) {
   StatusPanels[Panel]->setText(Text(Caption));
 }
 
-void TSalvoraMainWin::SetCounter(TCounter Counter, int32_t Value) {
+void TSalvoraMainWin::SetCounters(const std::array<int32_t, 4>& Values) {
   QLabel* const Counters[] = {stShotsMy, stKilledMy, stShotsEnemy, stKilledEnemy};
-  Counters[static_cast<int>(Counter)]->setText(QString::number(Value));
+  for (size_t I = 0; I < Values.size(); ++I)
+    Counters[I]->setText(QString::number(Values[I]));
 }
 
 void TSalvoraMainWin::SetResultCaption(const std::string& Caption) {

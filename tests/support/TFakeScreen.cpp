@@ -58,10 +58,13 @@ void TFakeScreen::SetStatusText(int Panel, const std::string& Text) {
     Log("Status " + std::to_string(Panel) + " " + Text);
 }
 
-void TFakeScreen::SetCounter(TCounter Counter, int32_t Value) {
-  FCounters[static_cast<int>(Counter)] = std::to_string(Value);
-  if (FRecord)
-    Log(std::string("Counter ") + CounterName(Counter) + " " + std::to_string(Value));
+void TFakeScreen::SetCounters(const std::array<int32_t, 4>& Values) {
+  for (int I = 0; I < 4; ++I) {
+    FCounters[I] = std::to_string(Values[I]);
+    if (FRecord)
+      Log(std::string("Counter ") + CounterName(static_cast<TCounter>(I)) + " " +
+          std::to_string(Values[I]));
+  }
 }
 
 void TFakeScreen::SetResultCaption(const std::string& Text) {

@@ -17,7 +17,7 @@ public:
   void RepaintWindow() override;
   void RepaintBoard(TSide Side) override;
   void SetStatusText(int Panel, const std::string& Text) override;
-  void SetCounter(TCounter Counter, int32_t Value) override;
+  void SetCounters(const std::array<int32_t, 4>& Values) override;
   void SetResultCaption(const std::string& Text) override;
   void SetResultColour(uint32_t Rgb) override;
   void SetResultVisible(bool Visible) override;

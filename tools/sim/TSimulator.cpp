@@ -41,7 +41,7 @@ public:
 
   // Texts are the window's business; the simulator reads the game's own fields.
   void SetStatusText(int, const std::string&) override {}
-  void SetCounter(TCounter, int32_t) override {}
+  void SetCounters(const std::array<int32_t, 4>&) override {}
 
 private:
   const TFleets*& FFleets;
