@@ -75,7 +75,7 @@ std::vector<std::string> CheckBoard(const TBoard& Board, TFleets& Fleets, int Fi
                                     TBoardCheck Check) {
   std::vector<std::string> Faults;
   const bool InBattle = Check == TBoardCheck::bcBattle;
-  int Owned[10][10] = {};
+  uint8_t Owned[10][10] = {};
   for (int I = FirstShip; I < FirstShip + TFleets::FleetSize; ++I) {
     const TShip& Ship = Fleets.Ship(I);
     CheckShipCells(Board, Ship, I, InBattle, Faults);
@@ -89,14 +89,22 @@ std::vector<std::string> CheckBoard(const TBoard& Board, TFleets& Fleets, int Fi
     if (InBattle && !Ship.HasClearance())
       Fault(Faults, TShipNo{I}, ": touches another ship in battle");
   }
+  // Every cell is looked at without a branch; only a board found wrong is gone over again to
+  // name its cells.
+  auto Wrong = [&](int X, int Y) {
+    const TCell& Cell = Board(X, Y);
+    const bool Deck = Cell.State == csShip;
+    return (Deck != (Cell.Ship != nullptr)) | (Deck & (Owned[X][Y] != 1));
+  };
+  bool AnyWrong = false;
   for (int X = 0; X < 10; ++X)
-    for (int Y = 0; Y < 10; ++Y) {
-      const TCell& Cell = Board(X, Y);
-      if ((Cell.State == csShip) != (Cell.Ship != nullptr))
-        Fault(Faults, "cell ", TPoint{X, Y}, ": state and ship disagree");
-      if (Cell.State == csShip && Owned[X][Y] != 1)
-        Fault(Faults, "cell ", TPoint{X, Y}, ": held by ", Owned[X][Y], " ships of the fleet");
-    }
+    for (int Y = 0; Y < 10; ++Y)
+      AnyWrong |= Wrong(X, Y);
+  for (int X = 0; AnyWrong && X < 10; ++X)
+    for (int Y = 0; Y < 10; ++Y)
+      if (Wrong(X, Y))
+        Fault(Faults, "cell ", TPoint{X, Y}, ": state and ship disagree, or held by ",
+              int{Owned[X][Y]}, " ships of the fleet");
   return Faults;
 }
 
