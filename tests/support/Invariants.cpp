@@ -118,9 +118,13 @@ TBoardWatch::TBoardWatch(const TBoard& Board, TFleets& Fleets, int FirstShip)
 }
 
 std::vector<std::string> TBoardWatch::CheckUntouched() const {
-  if (std::memcmp(&FSeen, &FBoard, sizeof FBoard) == 0)
-    return {};
-  return {"a shot on the other board changed this one"};
+  std::vector<std::string> Faults;
+  if (std::memcmp(&FSeen, &FBoard, sizeof FBoard) != 0)
+    Fault(Faults, "a shot on the other board changed this one");
+  for (int I = 0; I < TFleets::FleetSize; ++I)
+    if (!(FShips[I] == FieldsOf(*FShip[I])))
+      Fault(Faults, TShipNo{FFirstShip + I}, ": changed by a shot on the other board");
+  return Faults;
 }
 
 // What the rules say a shot at Cell does, applied to the board and the ships as last seen:
