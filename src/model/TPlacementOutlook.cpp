@@ -10,15 +10,34 @@ int CellIndex(int X, int Y) {
   return 10 * Y + X;
 }
 
+// Bits Low..High of a row or column, clamped to the board.
+unsigned Span(int Low, int High) {
+  Low = std::max(Low, 0);
+  High = std::min(High, 9);
+  return ((1u << (High - Low + 1)) - 1) << Low;
+}
+
 } // namespace
 
 TPlacementOutlook::TPlacementOutlook(const TBoard& Board, const TShip& Ship, TPoint Candidate)
     : FSize(Ship.FSize), FStartVertical(Ship.FVertical),
       FDiagonal((Candidate.X - Candidate.Y + 10) % 10) {
-  for (int X = 0; X < 10; ++X)
-    for (int Y = 0; Y < 10; ++Y)
-      FOther[Y] |= static_cast<uint16_t>(
-          (Board(X, Y).State == csShip && Board(X, Y).Ship != &Ship ? 1u : 0u) << X);
+  // The other ships' decks, by row and by column, and the same grown by one cell across: a
+  // ship fits, or stands clear, when one mask finds none of them.
+  for (int X = 0; X < 10; ++X) {
+    unsigned Column = 0;
+    for (int Y = 0; Y < 10; ++Y) {
+      const TCell& Cell = Board(X, Y);
+      const unsigned Deck = (Cell.State == csShip) & (Cell.Ship != &Ship);
+      Column |= Deck << Y;
+      FRows[Y] |= static_cast<uint16_t>(Deck << X);
+    }
+    FColumns[X] = static_cast<uint16_t>(Column);
+  }
+  for (int I = 0; I < 10; ++I) {
+    FRowsNear[I] = FRows[I] | (I > 0 ? FRows[I - 1] : 0) | (I < 9 ? FRows[I + 1] : 0);
+    FColumnsNear[I] = FColumns[I] | (I > 0 ? FColumns[I - 1] : 0) | (I < 9 ? FColumns[I + 1] : 0);
+  }
   FStart = StateOf(Candidate, PlaceOf(Ship));
 
   // Every state the walk can reach from here, in the order found, with the two outcomes of
@@ -69,28 +88,18 @@ int TPlacementOutlook::PlaceOf(const TShip& Ship) {
   return (Ship.FVertical ? 100 : 0) + CellIndex(Ship.FPos.X, Ship.FPos.Y);
 }
 
-// Whether another ship has a deck in the rectangle of columns X1..X2, rows Y1..Y2.
-bool TPlacementOutlook::Blocked(int X1, int Y1, int X2, int Y2) const {
-  const unsigned Columns = ((1u << (X2 - X1 + 1)) - 1) << X1;
-  for (int Y = Y1; Y <= Y2; ++Y)
-    if (FOther[Y] & Columns)
-      return true;
-  return false;
-}
-
 // The ship's own decks never block it: it leaves them when it moves or turns.
 bool TPlacementOutlook::Fits(TPoint Head, bool Vertical) const {
-  return Vertical ? !Blocked(Head.X, Head.Y, Head.X, Head.Y + FSize - 1)
-                  : !Blocked(Head.X, Head.Y, Head.X + FSize - 1, Head.Y);
+  return Vertical ? (FColumns[Head.X] & Span(Head.Y, Head.Y + FSize - 1)) == 0
+                  : (FRows[Head.Y] & Span(Head.X, Head.X + FSize - 1)) == 0;
 }
 
 // The ring of the ship standing at Head, less the sides that the board's edge cuts off, is the
-// clamped rectangle around it less its own decks; only other ships' decks are looked for.
+// clamped rectangle around it less its own decks; only other ships' decks are looked for, in
+// the rows (or columns) of the ship grown by one cell.
 bool TPlacementOutlook::Clear(TPoint Head, bool Vertical) const {
-  const int X2 = Vertical ? Head.X : Head.X + FSize - 1;
-  const int Y2 = Vertical ? Head.Y + FSize - 1 : Head.Y;
-  return !Blocked(std::max(Head.X - 1, 0), std::max(Head.Y - 1, 0), std::min(X2 + 1, 9),
-                  std::min(Y2 + 1, 9));
+  return Vertical ? (FColumnsNear[Head.X] & Span(Head.Y - 1, Head.Y + FSize)) == 0
+                  : (FRowsNear[Head.Y] & Span(Head.X - 1, Head.X + FSize)) == 0;
 }
 
 bool TPlacementOutlook::Covers(int Place, TPoint Cell) const {
@@ -117,7 +126,7 @@ TPlacementOutlook::TAttempt TPlacementOutlook::Attempt(int State) const {
     return (Upright ? 100 : 0) + CellIndex(Head.X, Head.Y);
   };
 
-  if ((FOther[Candidate.Y] >> Candidate.X & 1) != 0 || Covers(Place, Candidate))
+  if ((FRows[Candidate.Y] >> Candidate.X & 1) != 0 || Covers(Place, Candidate))
     return {{Stay(Place), Stay(Place)}};
   const TPoint Moved = ClampedHead(Candidate, Vertical, FSize);
   if (!Fits(Moved, Vertical))

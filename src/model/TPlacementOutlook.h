@@ -41,12 +41,13 @@ private:
   static int PlaceOf(const TShip& Ship);
   int StateOf(TPoint Candidate, int Place) const { return Candidate.X * Places + Place; }
   TAttempt Attempt(int State) const;
-  bool Blocked(int X1, int Y1, int X2, int Y2) const;
   bool Fits(TPoint Head, bool Vertical) const;
   bool Clear(TPoint Head, bool Vertical) const;
   bool Covers(int Place, TPoint Cell) const;
 
-  std::array<uint16_t, 10> FOther{}; // decks of the other ships: row Y, bit X
+  // Decks of the other ships: row Y with bit X, column X with bit Y, and each row (column)
+  // with the rows (columns) next to it.
+  std::array<uint16_t, 10> FRows{}, FColumns{}, FRowsNear{}, FColumnsNear{};
   int32_t FSize = 1;
   bool FStartVertical = false; // the orientation of a ship that is off the board
   int32_t FDiagonal = 0;       // (X - Y) mod 10 of every candidate
