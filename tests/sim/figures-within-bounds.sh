@@ -2,7 +2,7 @@
 # The simulator's figures against what the game is known to do: the computer sinks a whole
 # fleet in 60 shots on average and wins about 94 % of games against a player who shoots at
 # random; about three calls of the placement in ten give a hopeless ship up and almost none
-# runs out of time. The bounds are four standard errors (measured on 100,000 games), so a
+# runs out of time; the boards and targeting are checked after every shot. The bounds are four standard errors (measured on 100,000 games), so a
 # computer that needs a tenth more shots, or a placement that gives up what could stand, fails.
 set -euo pipefail
 sim=$1
@@ -19,6 +19,9 @@ def check(name, value, low, high):
 for d in (water, rand):
     if d["invariant_violations"] != 0:
         faults.append(f"{d['player']}: {d['invariant_violations']} invariant violations")
+    # The checks ran after every shot the game counted, not after some.
+    if d["shots_checked"] != d["shots"] or d["shots"] < 60 * d["games"]:
+        faults.append(f"{d['player']}: {d['shots_checked']} of {d['shots']} shots checked")
 # Every game against the water player is won by the computer, after a whole fleet of shots.
 se = water["computer_shots_per_won_game_stddev"] / math.sqrt(water["computer_wins"])
 check("computer shots per fleet", water["computer_shots_per_won_game_mean"], 60.0 - 4 * se, 60.0 + 4 * se)

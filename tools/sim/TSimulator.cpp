@@ -186,9 +186,11 @@ TSimFigures TSimulator::Run(int Games) {
              Enemy ? MyWatch.CheckShot(Game.FEnemyLastShot) : EnemyWatch.CheckShot(Aimed), G,
              Where);
       Append(Violations, CheckTargeting(Game.FTargeting, Game.FMyBoard, Game.FFleets), G, Where);
+      ++Figures.ShotsChecked;
     }
     Append(Violations, MyWatch.CheckUntouched(), G, "end of game");
     Append(Violations, EnemyWatch.CheckUntouched(), G, "end of game");
+    Figures.Shots += Game.FMyShots + Game.FEnemyShots;
     if (Game.FMyLosses == 10)
       Figures.ComputerShotsWon.push_back(Game.FEnemyShots);
     else if (Game.FEnemyLosses == 10)

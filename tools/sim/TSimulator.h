@@ -23,6 +23,8 @@ struct TSimFigures {
   std::vector<double> ArrangementMs; // what the player waits at each start of battle
   int PlacementGivenUp = 0;          // calls that gave up a hopeless ship at once
   int PlacementOutOfTime = 0;        // calls that ran out the time limit
+  int64_t Shots = 0;                 // shots fired by both sides, as the game counts them
+  int64_t ShotsChecked = 0;          // shots after which the boards and targeting were checked
   std::vector<std::string> Violations;
 };
 

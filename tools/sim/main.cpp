@@ -169,6 +169,8 @@ int main(int Argc, char** Argv) {
       {"start_of_battle_wait_ms_mean", Wait.Mean, 1},
       {"start_of_battle_wait_ms_p99", Wait.P99, 1},
       {"start_of_battle_wait_ms_max", Wait.Max, 1},
+      {"shots", static_cast<double>(F.Shots), 0},
+      {"shots_checked", static_cast<double>(F.ShotsChecked), 0},
       {"invariant_violations", static_cast<double>(F.Violations.size()), 0},
   };
 
