@@ -23,14 +23,18 @@ start_display() {
 # A window manager on that display, so that the game's window has a frame whose close box
 # asks the game to close, as on a desktop. Its settings and cache are the test's own: with the
 # shared ones, one start in four left the game's new window unmapped for good.
+# With a cache of its own, openbox may first build a font cache: on a busy machine that takes
+# seconds, so it is given half a minute unless it ends.
 start_window_manager() {
-  XDG_CACHE_HOME=$work/cache XDG_CONFIG_HOME=$work/config openbox --sm-disable >/dev/null 2>&1 &
+  XDG_CACHE_HOME=$work/cache XDG_CONFIG_HOME=$work/config openbox --sm-disable >"$work/wm.log" 2>&1 &
   wm_pid=$!
-  for _ in $(seq 100); do
+  for _ in $(seq 600); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+    kill -0 "$wm_pid" 2>/dev/null || break
     sleep 0.05
   done
   echo "FAIL: no window manager"
+  cat "$work/wm.log"
   exit 1
 }
 
