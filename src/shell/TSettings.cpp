@@ -11,6 +11,10 @@ namespace {
 constexpr QStringView SectionName = u"General";
 constexpr QStringView AnimationKey = u"Animation";
 constexpr QStringView SoundKey = u"Sound";
+constexpr QStringView NetworkSection = u"Network";
+constexpr QStringView NameKey = u"PlayerName";
+constexpr QStringView AddressKey = u"LastAddress";
+constexpr QStringView PortKey = u"Port";
 
 int DigitValue(QChar C, int Base) {
   const char16_t U = C.unicode();
@@ -76,6 +80,11 @@ void TSettings::LoadSettings(const QString& FileName, const QString& DefaultsNam
   const TIniFile File(UseDefaults ? DefaultsName : FileName);
   FAnimation = TextToSetting(File.ReadString(SectionName, AnimationKey, {}));
   FSound = TextToSetting(File.ReadString(SectionName, SoundKey, {}));
+  FPlayerName = File.ReadString(NetworkSection, NameKey, {});
+  FLastAddress = File.ReadString(NetworkSection, AddressKey, {});
+  const std::optional<std::int32_t> Port =
+      TextToNumber(File.ReadString(NetworkSection, PortKey, {}));
+  FPort = Port && *Port > 0 && *Port <= 0xFFFF ? static_cast<std::uint16_t>(*Port) : DefaultPort;
 }
 
 bool TSettings::SaveSettings(const QString& FileName) const {
@@ -87,6 +96,9 @@ bool TSettings::SaveSettings(const QString& FileName, TFileWriter& Writer) const
   TIniFile File(FileName);
   return File.WriteString(SectionName, AnimationKey, FAnimation ? u"1" : u"0") &&
          File.WriteString(SectionName, SoundKey, FSound ? u"1" : u"0") &&
+         (!FNetworkUsed || (File.WriteString(NetworkSection, NameKey, FPlayerName) &&
+                            File.WriteString(NetworkSection, AddressKey, FLastAddress) &&
+                            File.WriteString(NetworkSection, PortKey, QString::number(FPort)))) &&
          QDir().mkpath(QFileInfo(FileName).absolutePath()) && File.UpdateFile(Writer);
 }
 

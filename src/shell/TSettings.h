@@ -21,6 +21,15 @@ public:
   bool FAnimation{true}; // fire sprites on hit ships are animated
   bool FSound{true};     // sound cues are played
 
+  // The network game's, in section "Network": the player's name, the last address joined and
+  // the port. Written only once the player has used the network game (FNetworkUsed), so that
+  // the file of a player who never did keeps every byte.
+  QString FPlayerName{};
+  QString FLastAddress{};
+  std::uint16_t FPort{DefaultPort};
+  bool FNetworkUsed{false};
+  static constexpr std::uint16_t DefaultPort = 47600;
+
   // Caption of the game's message boxes, the settings error among them.
   static QString AppTitle() { return QStringLiteral("Сальвора"); }
 
@@ -45,9 +54,9 @@ public:
   // Reads FileName, or DefaultsName while FileName does not exist.
   void LoadSettings(const QString& FileName, const QString& DefaultsName = {});
 
-  // Writes "Animation" and "Sound", each as "1" or "0", in one replacement of the whole file,
-  // creating its folder if needed. False when the file could not be replaced (it then holds
-  // its old text): the window shows WriteErrorText.
+  // Writes "Animation" and "Sound", each as "1" or "0", and the network game's keys when it was
+  // used, in one replacement of the whole file, creating its folder if needed. False when the file
+  // could not be replaced (it then holds its old text): the window shows WriteErrorText.
   bool SaveSettings(const QString& FileName) const;
   bool SaveSettings(const QString& FileName, TFileWriter& Writer) const;
 

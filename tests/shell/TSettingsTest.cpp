@@ -160,6 +160,28 @@ TEST_F(TSettingsTest, SaveKeepsForeignContentByteForByte) {
   EXPECT_FALSE(settings.FAnimation || settings.FSound);
 }
 
+// The network game's keys live in a section of their own, written only once that game was
+// used; a port that is no port gives the default.
+TEST_F(TSettingsTest, NetworkKeysReadBackBesideTheTwoSettings) {
+  PutBytes(FPath, "[General]\nAnimation=0\nSound=1\n[Network]\nPort=65536\n");
+  TSettings settings;
+  settings.LoadSettings(FPath);
+  EXPECT_EQ(settings.FPort, 47600);
+  EXPECT_TRUE(settings.FPlayerName.isEmpty());
+  settings.FPlayerName = QStringLiteral("Маша");
+  settings.FLastAddress = QStringLiteral("::1");
+  settings.FPort = 5000;
+  settings.FNetworkUsed = true;
+  ASSERT_TRUE(settings.SaveSettings(FPath));
+  EXPECT_EQ(GetBytes(FPath), "[General]\nAnimation=0\nSound=1\n[Network]\nPort=5000\n"
+                             "PlayerName=\xD0\x9C\xD0\xB0\xD1\x88\xD0\xB0\nLastAddress=::1\n");
+  TSettings again;
+  again.LoadSettings(FPath);
+  EXPECT_EQ(again.FPlayerName, QStringLiteral("Маша"));
+  EXPECT_EQ(again.FLastAddress, QStringLiteral("::1"));
+  EXPECT_EQ(again.FPort, 5000);
+}
+
 TEST_F(TSettingsTest, DamagedFileIsReadAndKeptWhole) {
   const char head[] = "\x00\xff\xfe[General\n=\n[]\r\n";
   QByteArray junk = QByteArray(head, sizeof head - 1) + QByteArray(10 << 20, 'z') + "=0\n";
