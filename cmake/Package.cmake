@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # The Debian package, built by scripts/package.sh: cpack -G DEB in a build tree configured with
 # CMAKE_INSTALL_PREFIX=/usr and CMAKE_INSTALL_BINDIR=games, where Debian puts games.
 # Its library dependencies are read from the binaries (dpkg-shlibdeps); among them

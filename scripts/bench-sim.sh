@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # The simulator built for speed and run: Release with link-time optimisation, then optimised
 # by GCC from a profile of its own games (20,000 against a random player and 5,000 against
 # water, with other seeds than the default run), in build-bench/.

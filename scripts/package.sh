@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # Builds the Debian package build-deb/salvora_<version>_<arch>.deb and checks it with lintian.
 # Install it with: sudo apt install ./build-deb/salvora_*.deb
 set -euo pipefail

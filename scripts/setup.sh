@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # Installs every Debian package that building, running and testing the game needs.
 # Idempotent and quiet when everything is already there; works as root or through sudo.
 set -euo pipefail

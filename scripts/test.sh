@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # Builds the game and runs every test: unit, widget and end-to-end.
 set -euo pipefail
 cd "$(dirname "$0")/.."

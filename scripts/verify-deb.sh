@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # Installs the Debian package on a fresh Debian 12 made by debootstrap (a chroot) and plays it
 # there as an ordinary user: apt must find every dependency, the game must start by its menu
 # entry's command, sound a shot, keep a setting between runs and end without a message box.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
 // The fire frames and the two cannon animations, read as the game and as other programs read them.
 #include <QBuffer>
 #include <QFile>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
 // The pictures the window loads: sizes, colour rules and transparency as the game relies on.
 #include "uUtils.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
 // The seven cue files the build puts in Sounds/ beside the game.
 #include <QByteArray>
 #include <QFile>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
 // fleet-for-seed: with SALVORA_SEED set as for the game, plays the opening the keyboard test
 // plays (a new game, Ctrl+R, the start of the battle) without a window and prints where the
 // computer's decks stand, one "X Y" a line, ship by ship in fleet order.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # The real game on a full disk: its folder is a small tmpfs filled to the last page. Closing
 # the game must leave the settings file exactly as it was and show the error box; a second
 # SIGTERM while the box waits ends the process. Needs root to mount; skipped (77) otherwise.

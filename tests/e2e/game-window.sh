@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # Shared by the end-to-end tests: an X server of their own, the game started from a folder of
 # its own (its settings file lies beside it), and clicks on its window. Source it; it cleans
 # up on exit.

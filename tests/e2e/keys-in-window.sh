@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # A whole game in the real window with the keyboard only: Ctrl+R spreads the fleet,
 # Ctrl+Return starts the battle, arrows and Space fire at every deck of the computer's fleet,
 # which fleet-for-seed knows from the same seed, until «Вы победили!» shows.

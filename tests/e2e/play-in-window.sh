@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # The real game in a real X server: spread the fleet and start the battle with mouse clicks,
 # fire at the computer's board, look at the screen, close the game with its window's close box
 # and read its settings file.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # The real game with a real sound server. With sound on, one whole exchange is heard in the
 # order the game plays it: the player's shot, the splash of his miss heard to its end, then
 # the computer's shot and the cue of where it lands. With sound off the same play is silent,

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # The game under a real window manager (openbox) on a 1280 x 1024 screen, read as the window
 # manager reads it: the whole window, frame included, is centred; the title bars carry the
 # game's own captions; the two dialogs are fixed-size dialogs of the game's window that offer

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # Installs the build into a temporary prefix and checks what a distribution needs of it: the
 # game in bin/, its data under share/ and nothing else beside the executable, a valid desktop
 # entry and AppStream description, icons in every drawn size and the manual page.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # The installed game as an ordinary user sees it: installed into a prefix owned by root, started
 # by its menu entry's command as nobody with a private HOME under Xvfb and openbox. A setting
 # changed in the options dialog must land in ~/.config/salvora/salvora.ini when the window is

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
 // Drives the sound player for the test against a real sound server (SoundServerTest.sh):
 //   SoundProbe tones FOLDER            writes a short cue (MyShot.wav, 0.5 s) and a long one
 //                                      (YouLost.wav, 4 s) into FOLDER

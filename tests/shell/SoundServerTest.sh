@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # Plays cues through the game's sound player into a private PulseAudio server with a null sink
 # and records the sink's monitor: sound on must be heard, sound off must be silent, and a new cue
 # must cut the one that sounds. The server is always stopped afterwards.

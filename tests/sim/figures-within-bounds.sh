@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # The simulator's figures against what the game is known to do: the computer sinks a whole
 # fleet in 60 shots on average and wins about 94 % of games against a player who shoots at
 # random; about three calls of the placement in ten give a hopeless ship up and almost none

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # Two runs of the simulator with one seed must play the same games; timings may differ.
 set -euo pipefail
 sim=$1

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # Shared by the tests that need a real sound server: a private PulseAudio with a null sink
 # whose monitor can be recorded. Source it with $work set to a folder of the test's own;
 # the server's runtime lives there, so neither a user's server nor a parallel run is touched.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
 // Renders every picture of the game onto one sheet, the way the game shows them:
 // salvora-contact-sheet <out.png>. The vertical ships come from RotateBitmap, the cannon frames
 // from Qt's own GIF decoding (which composes frames by their disposal), the fire frames through

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
 // Writes every picture of the game into one folder: salvora-art <folder>.
 // The output depends on nothing but this code: fixed seeds, no clock, no text rendering.
 #include "Cannon.h"

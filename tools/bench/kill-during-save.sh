@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # Kills the game at random moments of its save and counts what the settings file holds after:
 # SIGTERM (the game quits and saves), then SIGKILL 0-40 ms later, on a large settings file so
 # that the save takes long enough to be hit. Every outcome must be the complete old file or the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
 // salvora-bench: what the animations cost while the game runs, and how soon a battle starts.
 //
 //   salvora-bench [--seconds N]

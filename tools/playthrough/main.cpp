@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
 // salvora-playthrough [folder]: plays two whole games in the real window, at the game's own
 // pace, with the fires animated and the cues sounding: one won (the player shoots only at
 // decks) and one lost (only at open water). Prints how each went and, given a folder, saves

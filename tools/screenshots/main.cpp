@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
 // salvora-screenshots <folder>: plays the opening, the middle and the end of a game in the
 // real window, off screen, and saves a picture of each: setup.png, battle.png, lost.png,
 // then wins the next game: won.png; then plays one with the keys, the cell frame on the

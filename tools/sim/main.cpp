@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
 // salvora-sim: plays whole games without a screen and prints what they measured.
 //
 //   salvora-sim [--games N] [--seed S] [--player random|water] [--json]
