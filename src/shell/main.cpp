@@ -3,6 +3,7 @@
 // Сальвора: a naval battle against the computer.
 
 #include "TClock.h"
+#include "TCommandLine.h"
 #include "TSalvoraMainWin.h"
 #include "TSettings.h"
 #include "TSoundPlayer.h"
@@ -67,6 +68,19 @@ void QuitOnTerm(QApplication& App) {
 } // namespace
 
 int main(int Argc, char** Argv) {
+  QStringList Arguments;
+  for (int I = 1; I < Argc; ++I)
+    Arguments.append(QString::fromLocal8Bit(Argv[I]));
+  const TCommandLine Line = TCommandLine::Parse(Arguments);
+  if (Line.FMode == TCommandLine::cmHelp) {
+    std::fputs(TCommandLine::HelpText().toLocal8Bit().constData(), stdout);
+    return 0;
+  }
+  if (Line.FMode == TCommandLine::cmError) {
+    std::fprintf(stderr, "salvora: %s\nTry 'salvora --help'.\n",
+                 Line.FError.toLocal8Bit().constData());
+    return 2;
+  }
   if (DisplayMissing()) {
     std::fprintf(stderr, "salvora: no display to open the game window on (DISPLAY is not set)\n");
     return 1;
