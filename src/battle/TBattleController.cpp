@@ -4,6 +4,7 @@
 
 #include "BoardGeometry.h"
 #include "Messages.h"
+#include "NetTexts.h"
 
 #include <string>
 
@@ -25,6 +26,23 @@ void TBattleController::ShipChanged(TShip&) {
 }
 
 void TBattleController::NewGame() {
+  if (FNet) { // a network game offers a rematch instead, once it is over
+    if (!FNet->Round.Over)
+      return;
+    if (FNet->Round.RematchIn)
+      AnswerRematch(true);
+    else if (!FNet->Round.RematchOut) {
+      FNet->Round.RematchOut = true;
+      FNet->Link->Send(MakePeerMessage(TPeerMsgType::pmRematch));
+      FNet->Screen->SetRematchState(TRematchState::rmOfferedByMe,
+                                    std::string(NetText(ntRematchOffered)));
+    }
+    return;
+  }
+  ResetGame();
+}
+
+void TBattleController::ResetGame() {
   // A cannon still flying belongs to the old game: halt it so its stop never lands here.
   for (TCannon Cannon : {TCannon::cnMy, TCannon::cnEnemy})
     if (FPendingShot[static_cast<int>(Cannon)] != 0) {
@@ -63,12 +81,19 @@ void TBattleController::StartBattle() {
   FSelectedShip = nullptr;
   FBattle = true;
   FScreen.SetStartEnabled(false);
-  FTargeting.ClearWounded();
-  FTargeting.FHuntAxis = TTargeting::axNone;
-  ArrangeEnemyFleet();
+  if (FNet) {
+    FFiring = true; // nobody shoots before the coin has fallen
+  } else {
+    // The computer's side: its hunt starts afresh and its fleet is placed.
+    FTargeting.ClearWounded();
+    FTargeting.FHuntAxis = TTargeting::axNone;
+    ArrangeEnemyFleet();
+  }
   FScreen.SetStatusText(0, {});
   FScreen.SetStatusText(1, {});
   FScreen.RepaintBoard(TSide::sdMy);
+  if (FNet)
+    CommitFleet();
 }
 
 void TBattleController::SetupPress(TMouseButton Button, TPoint Pixel) {
@@ -110,7 +135,7 @@ void TBattleController::SetupTimerTick() {
 }
 
 void TBattleController::EnemyBoardPress(TPoint Pixel) {
-  if (!FBattle || FFiring)
+  if (!FBattle || FFiring || (FNet && !MayShoot()))
     return;
   const TPoint Cell = PixelToCell(Pixel);
   if (IsValidTarget(Cell))
@@ -127,6 +152,12 @@ bool TBattleController::IsValidTarget(TPoint Cell) const {
 }
 
 void TBattleController::Shoot(TPoint Cell) {
+  if (FNet) {
+    FNet->Round.ShotOut = true;
+    TPeerMessage Message = MakePeerMessage(TPeerMsgType::pmShot);
+    Message.Cell = Cell;
+    FNet->Link->Send(Message);
+  }
   FLastShot = Cell;
   FScreen.PlaySnd(sndMyShot, false);
   StartCannon(TCannon::cnMy);
@@ -150,8 +181,22 @@ bool TBattleController::TakeStop(TCannon Cannon, uint32_t Shot) {
 void TBattleController::MyCannonStop(uint32_t Shot) {
   if (!TakeStop(TCannon::cnMy, Shot))
     return;
+  if (FNet && !FNet->Round.AnswerIn) {
+    FNet->Round.StopWaiting = true; // the answer lands the shot when it comes
+    return;
+  }
+  ++FDepth;
+  LandMyShot();
+  --FDepth;
+  DrainInbox();
+}
+
+// The computer's answer is its board; the other player's is charted on the board first.
+void TBattleController::LandMyShot() {
   ++FMyShots;
   FScreen.SetStatusText(0, LastShotText(msgMyLastShot, FLastShot));
+  if (FNet)
+    ChartAnswerOnBoard();
   TCell& C = FEnemyBoard[FLastShot];
   if (C.State == csShip) {
     bool Won = false;
@@ -174,17 +219,32 @@ void TBattleController::MyCannonStop(uint32_t Shot) {
     C.State = csMiss;
     FScreen.RepaintBoard(TSide::sdEnemy);
     UpdateCounters();
-    FScreen.PlaySnd(sndSplash, true);
-    FScreen.PlaySnd(sndEnemyShot, false);
-    StartCannon(TCannon::cnEnemy);
+    if (FNet) { // the other player's cannon starts when his shot comes
+      FScreen.PlaySnd(sndSplash, false);
+    } else {
+      FScreen.PlaySnd(sndSplash, true);
+      FScreen.PlaySnd(sndEnemyShot, false);
+      StartCannon(TCannon::cnEnemy);
+    }
   }
+  SyncTurn();
 }
 
 void TBattleController::EnemyCannonStop(uint32_t Shot) {
   if (!TakeStop(TCannon::cnEnemy, Shot))
     return;
+  if (FNet && FNet->Round.IncomingShots.empty())
+    return;
+  ++FDepth;
   ++FEnemyShots;
-  const TPoint Target = FEnemyLastShot = FTargeting.ChooseTarget(FMyBoard);
+  TPoint Target;
+  if (FNet) {
+    Target = FNet->Round.IncomingShots.front();
+    FNet->Round.IncomingShots.pop_front();
+  } else {
+    Target = FTargeting.ChooseTarget(FMyBoard);
+  }
+  FEnemyLastShot = Target;
   FScreen.SetStatusText(1, LastShotText(msgEnemyLastShot, Target));
   TCell& C = FMyBoard[Target];
   if (C.State != csShip) {
@@ -194,6 +254,9 @@ void TBattleController::EnemyCannonStop(uint32_t Shot) {
     FScreen.RepaintBoard(TSide::sdMy);
     UpdateCounters();
     FScreen.PlaySnd(sndSplash, false);
+    SyncTurn();
+    --FDepth;
+    DrainInbox();
     return;
   }
   TShip& Ship = *C.Ship;
@@ -202,22 +265,33 @@ void TBattleController::EnemyCannonStop(uint32_t Shot) {
   C.IsHit = true;
   if (Ship.FState == ssSunk) {
     Ship.MarkSurroundings();
-    FTargeting.ClearWounded();
-    FTargeting.FHuntAxis = TTargeting::axNone;
+    if (!FNet) {
+      FTargeting.ClearWounded();
+      FTargeting.FHuntAxis = TTargeting::axNone;
+    }
     ++FMyLosses;
     if (FMyLosses == TFleets::FleetSize) {
       FScreen.PlaySnd(sndMyFire, true);
       GameOver();
+      --FDepth;
+      DrainInbox();
       return;
     }
-  } else {
+  } else if (!FNet) {
     FTargeting.FWounded.push_back(Target);
   }
   FScreen.RepaintBoard(TSide::sdMy);
   UpdateCounters();
   FScreen.PlaySnd(sndMyFire, true);
-  FScreen.PlaySnd(sndEnemyShot, false);
-  StartCannon(TCannon::cnEnemy);
+  if (FNet) {
+    StartPeerCannon(); // the other player's next shot, if it has come
+    SyncTurn();
+  } else {
+    FScreen.PlaySnd(sndEnemyShot, false);
+    StartCannon(TCannon::cnEnemy);
+  }
+  --FDepth;
+  DrainInbox();
 }
 
 void TBattleController::UpdateCounters() {
@@ -235,13 +309,18 @@ void TBattleController::GameOver() {
     FScreen.SetResultColour(clGreen);
     FScreen.PlaySnd(sndYouWin, false);
   } else {
-    FRevealEnemy = true;
+    FRevealEnemy = !FNet || ShowPeerFleet();
     FScreen.SetResultCaption(LoadStr(msgYouLost));
     FScreen.SetResultColour(clMaroon);
     FScreen.RepaintBoard(TSide::sdEnemy);
     FScreen.PlaySnd(sndYouLost, false);
   }
   FScreen.SetResultVisible(true);
+  if (FNet) {
+    FNet->Round.Over = true;
+    SyncTurn();
+    ShowVerdictWhenDue();
+  }
 }
 
 void TBattleController::ClearBoard(TSide Side) {

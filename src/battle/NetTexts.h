@@ -1,0 +1,49 @@
+#pragma once
+
+#include "TPeerMessage.h"
+
+#include <string>
+#include <string_view>
+
+// The texts of a network game: what the player is told, and the reasons a connection is
+// closed with, which the other side shows too.
+enum : int {
+  ntWaitOpponent = 1,
+  ntWaitFleet,
+  ntWaitShot,
+  ntVerdictClean,
+  ntVerdictLied,
+  ntVerdictDifferent,
+  ntVerdictIllegal,
+  ntVerdictRefused,
+  ntVerdictLeft,
+  ntRematchOffered,
+  ntRematchToMe,
+  ntRematchDeclined,
+  ntRematchDeclinedByMe,
+  ntRematchLapsed,
+  ntConnectionLost,
+  ntPeerLeft,
+  ntYouLeft,
+  ntRuleBroken,
+  ntOutOfOrder,
+  ntShotOutOfTurn,
+  ntShotOffBoard,
+  ntShotKnownCell,
+  ntAnswerToNoShot,
+  ntAnswerOtherCell,
+  ntAnswerKnownCell,
+  ntAnswerSunkShape,
+  ntAnswerSunkSize,
+  ntAnswerTouching,
+  ntAnswerLongWreck,
+  ntCoinMismatch,
+  ntTextTooLong,
+};
+
+// The text of an id; empty for an id the table does not hold.
+std::string_view NetText(int Id);
+// "First: second", as a reason with its detail.
+std::string NetText(int Id, std::string_view Detail);
+// What a message is called in a reason: "выстрел", "ответ"...
+std::string_view PeerMessageName(TPeerMsgType Type);
