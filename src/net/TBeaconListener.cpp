@@ -5,8 +5,7 @@
 #include <QNetworkDatagram>
 #include <QUdpSocket>
 
-TBeaconListener::TBeaconListener(QObject* Parent)
-    : QObject(Parent), FSocket(new QUdpSocket(this)) {
+TBeaconListener::TBeaconListener(QObject* Parent) : QObject(Parent), FSocket(new QUdpSocket(this)) {
   FSweep.setInterval(250);
   connect(&FSweep, &QTimer::timeout, this, &TBeaconListener::DropSilent);
   connect(FSocket, &QUdpSocket::readyRead, this, &TBeaconListener::ReadDatagrams);
@@ -15,8 +14,7 @@ TBeaconListener::TBeaconListener(QObject* Parent)
 bool TBeaconListener::Start(quint16 BeaconPort, const QHostAddress& Address) {
   Stop();
   // Shared, so that two games on one machine both listen.
-  if (!FSocket->bind(Address, BeaconPort,
-                     QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint))
+  if (!FSocket->bind(Address, BeaconPort, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint))
     return false;
   FSweep.start();
   return true;

@@ -1,7 +1,6 @@
 #include "TFrameCodec.h"
 
 #include <QtEndian>
-
 #include <algorithm>
 #include <cstring>
 

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <cstdint>
 
 // The first frame each way: "this is Сальвора, protocol N", or the host's refusal with its

@@ -5,7 +5,6 @@
 #include <QCborParserError>
 #include <QCborStreamReader>
 #include <QCborValue>
-
 #include <bit>
 #include <limits>
 
@@ -67,9 +66,8 @@ const TTypeInfo* FindType(TPeerMsgType Type) {
 }
 
 unsigned FieldsOf(const TTypeInfo& Info, TShotResult Result) {
-  return Info.Fields | (Info.Type == TPeerMsgType::pmAnswer && Result == TShotResult::srSunk
-                            ? fdCells
-                            : 0u);
+  return Info.Fields |
+         (Info.Type == TPeerMsgType::pmAnswer && Result == TShotResult::srSunk ? fdCells : 0u);
 }
 
 bool IsControl(QChar C) {
@@ -95,7 +93,9 @@ QByteArray Bytes(const std::array<uint8_t, N>& Value) {
   return QByteArray(reinterpret_cast<const char*>(Value.data()), static_cast<qsizetype>(N));
 }
 
-QCborArray CellValue(TPoint Cell) { return QCborArray{Cell.X, Cell.Y}; }
+QCborArray CellValue(TPoint Cell) {
+  return QCborArray{Cell.X, Cell.Y};
+}
 
 // Reading: each helper returns false when the value is not what the field must be.
 class TReader {

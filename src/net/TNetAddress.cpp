@@ -15,7 +15,8 @@ bool ReadPort(const QString& Text, quint16& Port) {
   bool Ok = false;
   const uint Value = Text.toUInt(&Ok);
   // toUInt takes a sign and spaces; a port is digits only.
-  if (!Ok || Value == 0 || Value > 65535 || Text.contains(QRegularExpression(QStringLiteral("\\D"))))
+  if (!Ok || Value == 0 || Value > 65535 ||
+      Text.contains(QRegularExpression(QStringLiteral("\\D"))))
     return false;
   Port = static_cast<quint16>(Value);
   return true;

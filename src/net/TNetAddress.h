@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 // Where to find a game: a host (an IPv4 or IPv6 address, or a name) and a port.

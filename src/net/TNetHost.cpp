@@ -46,9 +46,13 @@ void TNetHost::Stop() {
   FPeer = nullptr;
 }
 
-bool TNetHost::IsListening() const { return FServer->isListening(); }
+bool TNetHost::IsListening() const {
+  return FServer->isListening();
+}
 
-quint16 TNetHost::Port() const { return FServer->serverPort(); }
+quint16 TNetHost::Port() const {
+  return FServer->serverPort();
+}
 
 void TNetHost::SetTimings(int HeartbeatMs, int SilenceMs) {
   FHeartbeatMs = HeartbeatMs;
@@ -111,8 +115,7 @@ QList<QHostAddress> TNetHost::LocalAddresses() {
       if (Address.isLoopback() || Address.isLinkLocal())
         continue;
       // A friend on the same network uses the private address; over the internet, a global.
-      (IsPrivate(Address) ? Private : Global)
-          .append(Address);
+      (IsPrivate(Address) ? Private : Global).append(Address);
     }
   }
   // IPv4 first within each group: the shorter one to read out.

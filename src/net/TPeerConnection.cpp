@@ -40,7 +40,9 @@ void TPeerConnection::SetFloodLimits(int FramesPerSecond, int BytesPerSecond) {
   FMaxBytesPerSecond = BytesPerSecond;
 }
 
-QString TPeerConnection::PeerAddress() const { return FSocket->peerAddress().toString(); }
+QString TPeerConnection::PeerAddress() const {
+  return FSocket->peerAddress().toString();
+}
 
 void TPeerConnection::Start() {
   if (FState == TState::stClosed)

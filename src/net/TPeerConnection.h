@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
-
 #include <vector>
 
 class QTcpSocket;
