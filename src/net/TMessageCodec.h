@@ -1,0 +1,18 @@
+#pragma once
+
+#include "TPeerMessage.h"
+
+#include <QByteArray>
+#include <QString>
+
+// A message of the network game as CBOR: a map with its type by name and exactly the fields
+// that type carries. Reading is strict: anything else is refused, with the cause in words a
+// player can read, and the connection is closed with it.
+class TMessageCodec {
+public:
+  // Texts over their limits are cut at a character boundary and control characters become
+  // spaces, so that what is sent is always something the other side accepts.
+  static QByteArray Encode(const TPeerMessage& Message);
+  // Fields the type does not carry are left at their defaults.
+  static bool Decode(const QByteArray& Payload, TPeerMessage& Message, QString& Error);
+};
