@@ -4,6 +4,7 @@
 
 #include "TClock.h"
 #include "TCommandLine.h"
+#include "TNetDialog.h"
 #include "TSalvoraMainWin.h"
 #include "TSettings.h"
 #include "TSoundPlayer.h"
@@ -12,6 +13,7 @@
 #include <QFont>
 #include <QSocketNotifier>
 #include <QStandardPaths>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -107,6 +109,14 @@ int main(int Argc, char** Argv) {
     TSalvoraMainWin Window(Place.FFile, Place.FDefaults);
     Window.FOnSound = [&Sounds](TSoundId Sound, bool Wait) { Sounds.PlaySnd(Sound, Wait); };
     Window.show();
+    // --host and --join open the network game's dialog already hosting or joining, once the
+    // window is on screen.
+    if (Line.FMode == TCommandLine::cmHost || Line.FMode == TCommandLine::cmJoin)
+      QTimer::singleShot(0, &Window, [&Window, &Line] {
+        Window.StartNetGame(Line.FMode == TCommandLine::cmHost ? TNetDialog::nsHost
+                                                               : TNetDialog::nsJoin,
+                            Line.FPort, Line.FJoin);
+      });
     Result = App.exec();
 #if defined(Q_OS_UNIX)
     GClosing = true;

@@ -97,6 +97,7 @@ TSalvoraMainWin::TSalvoraMainWin(const QString& SettingsPath, const QString& Def
   Settings.LoadSettings(FSettingsPath, DefaultsPath);
   FAnimation = Settings.FAnimation;
   FSound = Settings.FSound;
+  FNetSettings = Settings;
   FKeyboard = new TKeyboardPlay(*this);
 }
 
@@ -204,6 +205,7 @@ void TSalvoraMainWin::CreateComponents() {
         Fire->Step();
   });
 
+  CreateNetComponents();
   CentreOnScreen();
 }
 
@@ -219,7 +221,7 @@ void TSalvoraMainWin::CentreOnScreen() {
 }
 
 bool TSalvoraMainWin::SaveSettings() {
-  TSettings Settings;
+  TSettings Settings = FNetSettings;
   Settings.FAnimation = FAnimation;
   Settings.FSound = FSound;
   if (Settings.SaveSettings(FSettingsPath))
@@ -249,6 +251,8 @@ void TSalvoraMainWin::moveEvent(QMoveEvent* Event) {
 // Handlers
 
 void TSalvoraMainWin::btnNewClick() {
+  if (!FGame.IsNetGame())
+    ShowNetStrip(false); // a network game that has ended gives way to the computer
   FGame.NewGame();
 }
 

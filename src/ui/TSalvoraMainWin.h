@@ -4,7 +4,9 @@
 
 #include "TBattleController.h"
 #include "TGameScreen.h"
+#include "TNetScreen.h"
 #include "TPictures.h"
+#include "TSettings.h"
 
 #include <QFont>
 #include <QTimer>
@@ -20,12 +22,14 @@ class QPushButton;
 class TJvBmpAnimator;
 class TJvGIFAnimator;
 class TKeyboardPlay;
+class TNetSession;
+class TNetStrip;
 class TPaintBox;
 
 // The game's one window. It lays out the boards, buttons, counters and cannons, maps every
 // press, tick and animation end onto the battle controller, and carries out what the
 // controller asks of the screen.
-class TSalvoraMainWin : public QWidget, public TGameScreen {
+class TSalvoraMainWin : public QWidget, public TGameScreen, public TNetScreen {
 public:
   using TSoundEvent = std::function<void(TSoundId Sound, bool Wait)>;
 
@@ -64,6 +68,13 @@ public:
   QTimer tmSetup;
   QTimer FFireTimer;
   TKeyboardPlay* FKeyboard = nullptr;
+  // The network game: its button, the strip it shows below the boards, its connection, and
+  // the time the player has to answer an offer of a rematch.
+  QPushButton* btnNet = nullptr;
+  TNetStrip* FNetStrip = nullptr;
+  TNetSession* FNetSession = nullptr;
+  QTimer tmRematch;
+  static constexpr int RematchAnswerMs = 30000;
 
   TPictures FPictures;
   TBattleController FGame;
@@ -89,6 +100,19 @@ public:
   void PlaySnd(TSoundId Sound, bool Wait) override;
   void ShowTouchingShips(const std::string& Text) override;
   void UpdateAimCursor() override;
+
+  // TNetScreen
+  void SetOpponentName(const std::string& Name) override;
+  void SetTurn(TNetTurn Turn) override;
+  void SetWaitText(const std::string& Text) override;
+  void AddChatLine(const std::string& Who, const std::string& Text) override;
+  void ShowVerdict(TFairVerdict Verdict, const std::string& Text) override;
+  void SetRematchState(TRematchState State, const std::string& Text) override;
+  void NetGameEnded(const std::string& Reason) override;
+
+  // Opens «Игра по сети», straight into hosting or joining when the command line asked so.
+  void btnNetClick();
+  void StartNetGame(int Start, quint16 Port = 0, const QString& JoinText = {});
 
   // Handlers
   void btnNewClick();
@@ -118,6 +142,9 @@ private:
     return Side == TSide::sdMy ? pnlLeftClient : pnlRightClient;
   }
   void CreateComponents();
+  void CreateNetComponents();
+  void ShowNetStrip(bool Visible);
+  void ShowNetLine();
   void CentreOnScreen();
 
   std::array<std::vector<TJvBmpAnimator*>, 2> FFires;
@@ -125,4 +152,8 @@ private:
   bool FShown = false;
   bool FFramed = false; // centred once more since the window manager framed the window
   bool FHourglass = false;
+  // The network game's keys of the settings file, kept until the game ends.
+  TSettings FNetSettings;
+  TNetTurn FNetTurn = TNetTurn::ntNone;
+  QString FNetWait;
 };

@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
+// The main window's part in a network game: its button, the strip below the boards, the
+// dialog, and what the battle asks of the screen beyond a game against the computer.
+
+#include "GameFont.h"
+#include "TNetDialog.h"
+#include "TNetSession.h"
+#include "TNetStrip.h"
+#include "TSalvoraMainWin.h"
+
+#include <QPushButton>
+
+namespace {
+
+QString Text(const std::string& Utf8) {
+  return QString::fromStdString(Utf8);
+}
+
+} // namespace
+
+void TSalvoraMainWin::CreateNetComponents() {
+  btnNet = new QPushButton(QStringLiteral("Игра по сети"), this);
+  btnNet->setGeometry(323, 8, 104, 27);
+  QObject::connect(btnNet, &QPushButton::clicked, this, [this] { btnNetClick(); });
+
+  FNetStrip = new TNetStrip(this);
+  FNetStrip->setGeometry(0, height(), width(), TNetStrip::StripHeight);
+  FNetStrip->hide();
+  FNetStrip->FOnChat = [this](const QString& Line) { FGame.SendChat(Line.toStdString()); };
+  FNetStrip->FOnRematchAnswer = [this](bool Accept) {
+    tmRematch.stop();
+    FGame.AnswerRematch(Accept);
+  };
+  FNetStrip->FOnLeave = [this] {
+    if (FGame.IsNetGame())
+      FGame.Leave();
+    else
+      btnNewClick(); // the game is over already: back to the computer
+  };
+  FNetSession = new TNetSession(FGame, *this, this);
+
+  tmRematch.setSingleShot(true);
+  tmRematch.setInterval(RematchAnswerMs);
+  QObject::connect(&tmRematch, &QTimer::timeout, this, [this] { FGame.RematchLapsed(); });
+}
+
+// Against the computer the window keeps its own size; a network game adds the strip below.
+void TSalvoraMainWin::ShowNetStrip(bool Visible) {
+  if (FNetStrip->isVisible() == Visible)
+    return;
+  const int Height = 490 + (Visible ? TNetStrip::StripHeight : 0);
+  setFixedSize(width(), Height);
+  FNetStrip->setGeometry(0, 490, width(), TNetStrip::StripHeight);
+  FNetStrip->setVisible(Visible);
+  if (Visible)
+    FNetStrip->Clear();
+}
+
+void TSalvoraMainWin::btnNetClick() {
+  StartNetGame(TNetDialog::nsChoose);
+}
+
+void TSalvoraMainWin::StartNetGame(int Start, quint16 Port, const QString& JoinText) {
+  if (FGame.IsNetGame())
+    return; // one network game at a time; the strip's button leaves it
+  if (Port != 0)
+    FNetSettings.FPort = Port;
+  const bool Begun = TNetDialog::ShowNetGame(*FNetSession, FNetSettings, this,
+                                             static_cast<TNetDialog::TStart>(Start), JoinText);
+  if (Begun)
+    btnNet->setEnabled(false);
+}
+
+void TSalvoraMainWin::ShowNetLine() {
+  QString Line = FNetWait;
+  if (Line.isEmpty() && FNetTurn == TNetTurn::ntMine)
+    Line = QStringLiteral("Ваш ход");
+  else if (Line.isEmpty() && FNetTurn == TNetTurn::ntTheirs)
+    Line = QStringLiteral("Ход соперника");
+  else if (Line.isEmpty() && FGame.IsNetGame() && FGame.FSetupMode)
+    Line = QStringLiteral("Расставьте корабли и нажмите «Начать бой»");
+  FNetStrip->SetTurn(Line);
+}
+
+void TSalvoraMainWin::SetOpponentName(const std::string& Name) {
+  ShowNetStrip(true);
+  FNetStrip->SetOpponent(Text(Name));
+}
+
+void TSalvoraMainWin::SetTurn(TNetTurn Turn) {
+  ShowNetStrip(true);
+  FNetTurn = Turn;
+  ShowNetLine();
+}
+
+void TSalvoraMainWin::SetWaitText(const std::string& Text) {
+  ShowNetStrip(true);
+  FNetWait = QString::fromStdString(Text);
+  ShowNetLine();
+}
+
+void TSalvoraMainWin::AddChatLine(const std::string& Who, const std::string& Line) {
+  FNetStrip->AddChatLine(Text(Who), Text(Line));
+}
+
+void TSalvoraMainWin::ShowVerdict(TFairVerdict Verdict, const std::string& Line) {
+  FNetStrip->SetVerdict(Text(Line), Verdict == TFairVerdict::fvClean);
+}
+
+void TSalvoraMainWin::SetRematchState(TRematchState State, const std::string& Line) {
+  const bool Asked = State == TRematchState::rmOfferedToMe;
+  FNetStrip->ShowRematchOffer(Asked);
+  if (Asked)
+    tmRematch.start();
+  else
+    tmRematch.stop();
+  FNetWait = Text(Line);
+  ShowNetLine();
+}
+
+// The network game is over for good: the connection goes, the strip keeps the reason until
+// the next new game, and the computer is the opponent again.
+void TSalvoraMainWin::NetGameEnded(const std::string& Reason) {
+  tmRematch.stop();
+  FNetSession->End();
+  FNetStrip->ShowRematchOffer(false);
+  FNetTurn = TNetTurn::ntNone;
+  FNetWait = Text(Reason);
+  ShowNetLine();
+  btnNet->setEnabled(true);
+}
