@@ -6,6 +6,7 @@
 #include "BoardPainter.h"
 #include "GameFont.h"
 #include "TAboutDlg.h"
+#include "TEventTrace.h"
 #include "TJvBmpAnimator.h"
 #include "TJvGIFAnimator.h"
 #include "TKeyboardPlay.h"
@@ -381,6 +382,7 @@ void TSalvoraMainWin::RepaintBoard(TSide Side) {
 
 void TSalvoraMainWin::SetStatusText(int Panel, const std::string& Caption) {
   StatusPanels[Panel]->setText(Text(Caption));
+  TraceEvent(QStringLiteral("status%1").arg(Panel), Text(Caption));
 }
 
 void TSalvoraMainWin::SetCounters(const std::array<int32_t, 4>& Values) {
@@ -391,6 +393,7 @@ void TSalvoraMainWin::SetCounters(const std::array<int32_t, 4>& Values) {
 
 void TSalvoraMainWin::SetResultCaption(const std::string& Caption) {
   pnlResult->setText(Text(Caption));
+  TraceEvent(QStringLiteral("result"), Text(Caption));
 }
 
 void TSalvoraMainWin::SetResultColour(uint32_t Rgb) {

@@ -3,7 +3,7 @@
 // The main window's part in a network game: its button, the strip below the boards, the
 // dialog, and what the battle asks of the screen beyond a game against the computer.
 
-#include "GameFont.h"
+#include "TEventTrace.h"
 #include "TNetDialog.h"
 #include "TNetSession.h"
 #include "TNetStrip.h"
@@ -86,12 +86,16 @@ void TSalvoraMainWin::ShowNetLine() {
 void TSalvoraMainWin::SetOpponentName(const std::string& Name) {
   ShowNetStrip(true);
   FNetStrip->SetOpponent(Text(Name));
+  TraceEvent(QStringLiteral("opponent"), Text(Name));
 }
 
 void TSalvoraMainWin::SetTurn(TNetTurn Turn) {
   ShowNetStrip(true);
   FNetTurn = Turn;
   ShowNetLine();
+  TraceEvent(QStringLiteral("turn"), Turn == TNetTurn::ntMine     ? QStringLiteral("mine")
+                                     : Turn == TNetTurn::ntTheirs ? QStringLiteral("theirs")
+                                                                  : QStringLiteral("none"));
 }
 
 void TSalvoraMainWin::SetWaitText(const std::string& Text) {
@@ -106,6 +110,8 @@ void TSalvoraMainWin::AddChatLine(const std::string& Who, const std::string& Lin
 
 void TSalvoraMainWin::ShowVerdict(TFairVerdict Verdict, const std::string& Line) {
   FNetStrip->SetVerdict(Text(Line), Verdict == TFairVerdict::fvClean);
+  TraceEvent(QStringLiteral("verdict"),
+             QString::number(static_cast<int>(Verdict)) + u' ' + Text(Line));
 }
 
 void TSalvoraMainWin::SetRematchState(TRematchState State, const std::string& Line) {
@@ -117,6 +123,7 @@ void TSalvoraMainWin::SetRematchState(TRematchState State, const std::string& Li
     tmRematch.stop();
   FNetWait = Text(Line);
   ShowNetLine();
+  TraceEvent(QStringLiteral("rematch"), QString::number(static_cast<int>(State)));
 }
 
 // The network game is over for good: the connection goes, the strip keeps the reason until
@@ -129,4 +136,5 @@ void TSalvoraMainWin::NetGameEnded(const std::string& Reason) {
   FNetWait = Text(Reason);
   ShowNetLine();
   btnNet->setEnabled(true);
+  TraceEvent(QStringLiteral("ended"), Text(Reason));
 }
