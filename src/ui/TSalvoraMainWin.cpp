@@ -6,6 +6,7 @@
 #include "BoardPainter.h"
 #include "GameFont.h"
 #include "TAboutDlg.h"
+#include "TGameAccessible.h"
 #include "TJvBmpAnimator.h"
 #include "TJvGIFAnimator.h"
 #include "TKeyboardPlay.h"
@@ -92,12 +93,14 @@ TMouseButton GameButton(Qt::MouseButton Button) {
 
 TSalvoraMainWin::TSalvoraMainWin(const QString& SettingsPath, const QString& DefaultsPath)
     : FGame(*this, FPictures.ShipImages()), FSettingsPath(SettingsPath) {
+  TGameAccessible::InstallFactory();
   CreateComponents();
   TSettings Settings;
   Settings.LoadSettings(FSettingsPath, DefaultsPath);
   FAnimation = Settings.FAnimation;
   FSound = Settings.FSound;
   FKeyboard = new TKeyboardPlay(*this);
+  FAccessible = new TGameAccessible(*this);
 }
 
 TSalvoraMainWin::~TSalvoraMainWin() {
@@ -373,10 +376,14 @@ void TSalvoraMainWin::RepaintWindow() {
 
 void TSalvoraMainWin::RepaintBoard(TSide Side) {
   (Side == TSide::sdMy ? pbLeft : pbRight)->repaint();
+  if (FAccessible)
+    FAccessible->BoardChanged(Side);
 }
 
 void TSalvoraMainWin::SetStatusText(int Panel, const std::string& Caption) {
   StatusPanels[Panel]->setText(Text(Caption));
+  if (FAccessible)
+    FAccessible->StatusChanged(Panel);
 }
 
 void TSalvoraMainWin::SetCounters(const std::array<int32_t, 4>& Values) {
@@ -395,6 +402,8 @@ void TSalvoraMainWin::SetResultColour(uint32_t Rgb) {
 
 void TSalvoraMainWin::SetResultVisible(bool Visible) {
   pnlResult->setVisible(Visible);
+  if (Visible && FAccessible)
+    FAccessible->ResultShown();
 }
 
 void TSalvoraMainWin::SetStartEnabled(bool Enabled) {

@@ -19,6 +19,7 @@ class QLabel;
 class QPushButton;
 class TJvBmpAnimator;
 class TJvGIFAnimator;
+class TGameAccessible;
 class TKeyboardPlay;
 class TPaintBox;
 
@@ -64,6 +65,7 @@ public:
   QTimer tmSetup;
   QTimer FFireTimer;
   TKeyboardPlay* FKeyboard = nullptr;
+  TGameAccessible* FAccessible = nullptr; // what a screen reader is told
 
   TPictures FPictures;
   TBattleController FGame;
