@@ -52,6 +52,8 @@ TGameAccessible::TGameAccessible(TSalvoraMainWin& Window) : QObject(&Window), FW
   FWindow.StatusPanels[0]->setAccessibleDescription(QStringLiteral("Ваш последний выстрел"));
   FWindow.StatusPanels[1]->setAccessibleDescription(QStringLiteral("Выстрел противника"));
   FWindow.pnlResult->setAccessibleDescription(QStringLiteral("Итог боя"));
+  for (int Panel : {0, 1})
+    FWindow.StatusPanels[Panel]->setAccessibleName(IdleNews(Panel));
 }
 
 QString TGameAccessible::BoardName(TSide Side) {
@@ -111,34 +113,25 @@ QString TGameAccessible::ShotNews(int Panel) const {
 }
 
 void TGameAccessible::StatusChanged(int Panel) {
-  if (!QAccessible::isActive())
-    return;
   const bool Empty = FWindow.StatusPanels[Panel]->text().isEmpty();
   FShotLanding[Panel] = !Empty;
   if (!Empty)
     return; // told once its board shows where the shot landed
-  if (Panel == 0 && FWindow.FGame.FBattle)
-    Announce(0, QStringLiteral("Бой начался. ") + TurnText(true));
+  if (Panel == 0)
+    Announce(0, FWindow.FGame.FBattle ? QStringLiteral("Бой начался. ") + TurnText(true)
+                                      : IdleNews(0));
   else
-    Announce(Panel, {});
+    Announce(1, IdleNews(1));
 }
 
 void TGameAccessible::BoardChanged(TSide Side) {
-  if (!QAccessible::isActive())
-    return;
-  NameCellsChanged(Side);
   const int Panel = Side == TSide::sdEnemy ? 0 : 1; // the panel of the shots landing there
   if (FShotLanding[Panel]) {
     FShotLanding[Panel] = false;
-    Announce(Panel, ShotNews(Panel));
+    Announce(Panel, ShotNews(Panel), true);
   }
-}
-
-void TGameAccessible::ResultShown() {
-  if (!QAccessible::isActive())
-    return;
-  QAccessibleEvent Event(FWindow.pnlResult, QAccessible::NameChanged);
-  QAccessible::updateAccessibility(&Event);
+  if (QAccessible::isActive())
+    NameCellsChanged(Side);
 }
 
 // The framed cell takes the focus whenever the frame goes to another cell.
@@ -188,14 +181,20 @@ void TGameAccessible::NameCellsChanged(TSide Side) {
     }
 }
 
+QString TGameAccessible::IdleNews(int Panel) {
+  return Panel == 0 ? QStringLiteral("Новая игра: расставьте корабли.")
+                    : QStringLiteral("Противник ещё не стрелял.");
+}
+
 // The panel's accessible name carries the news, its shown text stays as it is; the name
-// change is the event a screen reader speaks.
-void TGameAccessible::Announce(int Panel, const QString& News) {
+// change is the event a screen reader speaks. The name is never empty: a label without one
+// tells every change of its text itself, and the shot would be told twice.
+void TGameAccessible::Announce(int Panel, const QString& News, bool Again) {
   QLabel* Status = FWindow.StatusPanels[Panel];
   if (Status->accessibleName() != News) {
     Status->setAccessibleName(News);
-    return;
+  } else if (Again && QAccessible::isActive()) {
+    QAccessibleEvent Event(Status, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&Event);
   }
-  QAccessibleEvent Event(Status, QAccessible::NameChanged);
-  QAccessible::updateAccessibility(&Event);
 }

@@ -17,7 +17,7 @@ class TSalvoraMainWin;
 // of accessible interfaces), the keyboard's frame as the focused cell, and every shot, turn
 // and end of game as an announcement on the status panel that shows it. The window calls the
 // hooks below where its screen changes; nothing here changes what is drawn. While no
-// assistive technology listens, the hooks return at once.
+// assistive technology listens, no event is sent and the cells' names are not compared.
 class TGameAccessible : public QObject {
 public:
   explicit TGameAccessible(TSalvoraMainWin& Window);
@@ -36,13 +36,14 @@ public:
   // Hooks of the window.
   void StatusChanged(int Panel);
   void BoardChanged(TSide Side);
-  void ResultShown();
   void FrameMoved();
 
 private:
   QAccessibleInterface* Table(TSide Side) const;
   void NameCellsChanged(TSide Side);
-  void Announce(int Panel, const QString& News);
+  static QString IdleNews(int Panel);
+  // Again: told even when the same news was the last one.
+  void Announce(int Panel, const QString& News, bool Again = false);
 
   TSalvoraMainWin& FWindow;
   std::array<bool, 2>

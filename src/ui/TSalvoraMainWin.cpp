@@ -402,8 +402,6 @@ void TSalvoraMainWin::SetResultColour(uint32_t Rgb) {
 
 void TSalvoraMainWin::SetResultVisible(bool Visible) {
   pnlResult->setVisible(Visible);
-  if (Visible && FAccessible)
-    FAccessible->ResultShown();
 }
 
 void TSalvoraMainWin::SetStartEnabled(bool Enabled) {

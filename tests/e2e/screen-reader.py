@@ -5,6 +5,7 @@
 # game against the fleet that fleet-for-seed knows: the boards' cells by name, the cell the
 # keyboard's frame stands on as the focus, and the news of every shot, turn and the end.
 # Run by screen-reader.sh with the game started and its decks ("X Y" lines) on stdin.
+import os
 import re
 import subprocess
 import sys
@@ -149,6 +150,51 @@ if set(cells(theirs).values()) != {"неизвестно"}:
     fail("the computer's board in set-up reads %s" % sorted(set(cells(theirs).values())))
 print("set-up: А-1 of the player's board reads '%s'" % mine.queryTable().getAccessibleAt(0, 0).name)
 
+# The dialogs: every control a player can use has a name, the one the player reads on it.
+def dialog_controls(title, open_it):
+    open_it()
+    dialog = None
+    for _ in range(50):
+        dialog = next((d for d in app if d is not None and d.getRoleName() == "dialog"
+                       and d.name.strip() == title), None)
+        if dialog is not None:
+            break
+        time.sleep(0.1)
+    if dialog is None:
+        fail("no dialog '%s' among %s" % (title, [(d.getRoleName(), d.name) for d in app]))
+    controls = set()
+    for i in range(dialog.childCount):
+        for control in [dialog.getChildAtIndex(i)] + list(dialog.getChildAtIndex(i)):
+            if control.getRoleName() in ("push button", "check box"):
+                controls.add((control.getRoleName(), control.name.strip()))
+    key("Escape")
+    for _ in range(50):
+        if not any(d is not None and d.getRoleName() == "dialog" for d in app):
+            break
+        time.sleep(0.1)
+    return controls
+
+
+def click_button(name):
+    button = find(window, lambda a: a.getRoleName() == "push button" and a.name == name)
+    if button is None:
+        fail("no button '%s'" % name)
+    box = button.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2),
+                    "click", "1"], check=True)
+
+
+about = dialog_controls("О программе", lambda: key("F1"))
+if about != {("push button", "OK")}:
+    fail("the about box reads %s" % sorted(about))
+options = dialog_controls("Настройки", lambda: click_button("Настройки"))
+if options != {("push button", "OK"), ("push button", "Отмена"), ("check box", "Анимация пожаров на кораблях"),
+               ("check box", "Звук")}:
+    fail("the settings read %s" % sorted(options))
+print("dialogs: %s; %s" % (sorted(about), sorted(options)))
+# Without a window manager the keyboard's focus does not come back to the game by itself.
+subprocess.run(["xdotool", "windowfocus", "--sync", os.environ["GAME_WINDOW"]], check=True)
+
 pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
 pyatspi.Registry.registerEventListener(on_focus, "focus:")
 pump(0.5)
@@ -246,5 +292,8 @@ print("end: %s; the computer's board: %d sunk decks, %d known water, %d unknown"
 mine_told = [n for p, n in news if p == "Ваш последний выстрел"]
 if len(mine_told) != len(pending) + 1 or len(set(mine_told)) != len(mine_told):
     fail("the player's %d shots were told as %s" % (len(pending), mine_told))
+theirs_told = [n for p, n in news if p == "Выстрел противника"]
+if len(theirs_told) != enemy_shots:
+    fail("the computer's %d shots were told as %s" % (enemy_shots, theirs_told))
 print("ok: both boards' cells, the focus and the news of %d shots of the player's and %d of the "
       "computer's read through AT-SPI" % (len(pending), enemy_shots))

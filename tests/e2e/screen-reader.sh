@@ -28,4 +28,4 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_game "$game" '[General]\nSound=0\nAnimation=0\n'
 xdotool windowfocus --sync "$win"
 # The system's Python, where python3-pyatspi lives.
-/usr/bin/python3 "$(dirname "$0")/screen-reader.py" <<<"$decks" || fail "read through AT-SPI"
+GAME_WINDOW=$win /usr/bin/python3 "$(dirname "$0")/screen-reader.py" <<<"$decks" || fail "read through AT-SPI"
