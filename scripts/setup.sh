@@ -15,6 +15,8 @@ packages=(
   libqt6multimedia6 qt6-image-formats-plugins fonts-liberation2
   # tests under a real X server (with a window manager) and sound server
   xvfb xauth x11-utils xdotool openbox pulseaudio pulseaudio-utils imagemagick python3
+  # the screen reader's view: a session bus, the accessibility bus and its Python client
+  dbus dbus-x11 at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include "TKeyboardPlay.h"
 
 #include "BoardGeometry.h"
+#include "TGameAccessible.h"
 #include "TPaintBox.h"
 #include "TSalvoraMainWin.h"
 
@@ -171,6 +172,7 @@ void TKeyboardPlay::Perform(TKeyCommand Command) {
   // The frame may have moved, or gone over to the other board with the start of the battle.
   FWindow.pbLeft->update();
   FWindow.pbRight->update();
+  FWindow.FAccessible->FrameMoved();
 }
 
 void TKeyboardPlay::PressFramedCell(TSide Side, Qt::MouseButton Button) {

@@ -7,6 +7,7 @@
 #include "GameFont.h"
 #include "TAboutDlg.h"
 #include "TEventTrace.h"
+#include "TGameAccessible.h"
 #include "TJvBmpAnimator.h"
 #include "TJvGIFAnimator.h"
 #include "TKeyboardPlay.h"
@@ -93,6 +94,7 @@ TMouseButton GameButton(Qt::MouseButton Button) {
 
 TSalvoraMainWin::TSalvoraMainWin(const QString& SettingsPath, const QString& DefaultsPath)
     : FGame(*this, FPictures.ShipImages()), FSettingsPath(SettingsPath) {
+  TGameAccessible::InstallFactory();
   CreateComponents();
   TSettings Settings;
   Settings.LoadSettings(FSettingsPath, DefaultsPath);
@@ -100,6 +102,7 @@ TSalvoraMainWin::TSalvoraMainWin(const QString& SettingsPath, const QString& Def
   FSound = Settings.FSound;
   FNetSettings = Settings;
   FKeyboard = new TKeyboardPlay(*this);
+  FAccessible = new TGameAccessible(*this);
 }
 
 TSalvoraMainWin::~TSalvoraMainWin() {
@@ -378,11 +381,15 @@ void TSalvoraMainWin::RepaintWindow() {
 
 void TSalvoraMainWin::RepaintBoard(TSide Side) {
   (Side == TSide::sdMy ? pbLeft : pbRight)->repaint();
+  if (FAccessible)
+    FAccessible->BoardChanged(Side);
 }
 
 void TSalvoraMainWin::SetStatusText(int Panel, const std::string& Caption) {
   StatusPanels[Panel]->setText(Text(Caption));
   TraceEvent(QStringLiteral("status%1").arg(Panel), Text(Caption));
+  if (FAccessible)
+    FAccessible->StatusChanged(Panel);
 }
 
 void TSalvoraMainWin::SetCounters(const std::array<int32_t, 4>& Values) {

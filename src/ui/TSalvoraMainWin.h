@@ -21,6 +21,7 @@ class QLabel;
 class QPushButton;
 class TJvBmpAnimator;
 class TJvGIFAnimator;
+class TGameAccessible;
 class TKeyboardPlay;
 class TNetSession;
 class TNetStrip;
@@ -75,6 +76,7 @@ public:
   TNetSession* FNetSession = nullptr;
   QTimer tmRematch;
   static constexpr int RematchAnswerMs = 30000;
+  TGameAccessible* FAccessible = nullptr; // what a screen reader is told
 
   TPictures FPictures;
   TBattleController FGame;

@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
+#include "TGameAccessible.h"
+
+#include "BoardGeometry.h"
+#include "Messages.h"
+#include "TBoardAccessible.h"
+#include "TBoardCellAccessible.h"
+#include "TKeyboardPlay.h"
+#include "TPaintBox.h"
+#include "TSalvoraMainWin.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr int FleetLost = 10;
+
+// Boards are tables and the game's window a window (a plain widget would be a nameless
+// filler); every other widget keeps Qt's own interface.
+QAccessibleInterface* BoardFactory(const QString&, QObject* Object) {
+  if (auto* Box = dynamic_cast<TPaintBox*>(Object))
+    return new TBoardAccessible(Box);
+  if (auto* Window = dynamic_cast<TSalvoraMainWin*>(Object))
+    return new QAccessibleWidget(Window, QAccessible::Window);
+  return nullptr;
+}
+
+QString TurnText(bool Mine) {
+  return Mine ? QStringLiteral("Ваш ход.") : QStringLiteral("Ход противника.");
+}
+
+} // namespace
+
+void TGameAccessible::InstallFactory() {
+  static const bool Installed = (QAccessible::installFactory(BoardFactory), true);
+  (void)Installed;
+}
+
+TGameAccessible::TGameAccessible(TSalvoraMainWin& Window) : QObject(&Window), FWindow(Window) {
+  InstallFactory();
+  // Names that the captions give only with their padding, and descriptions of the bare
+  // counters, which show just a number.
+  FWindow.btnOptions->setAccessibleName(FWindow.btnOptions->text().trimmed());
+  FWindow.stShotsMy->setAccessibleDescription(QStringLiteral("Ваши выстрелы"));
+  FWindow.stKilledMy->setAccessibleDescription(QStringLiteral("Убито ваших кораблей"));
+  FWindow.stShotsEnemy->setAccessibleDescription(QStringLiteral("Выстрелы противника"));
+  FWindow.stKilledEnemy->setAccessibleDescription(QStringLiteral("Убито кораблей противника"));
+  FWindow.StatusPanels[0]->setAccessibleDescription(QStringLiteral("Ваш последний выстрел"));
+  FWindow.StatusPanels[1]->setAccessibleDescription(QStringLiteral("Выстрел противника"));
+  FWindow.pnlResult->setAccessibleDescription(QStringLiteral("Итог боя"));
+  for (int Panel : {0, 1})
+    FWindow.StatusPanels[Panel]->setAccessibleName(IdleNews(Panel));
+}
+
+QString TGameAccessible::BoardName(TSide Side) {
+  return Side == TSide::sdMy ? QStringLiteral("Ваше поле") : QStringLiteral("Поле противника");
+}
+
+TSide TGameAccessible::SideOf(const TPaintBox* Box) const {
+  return Box == FWindow.pbLeft ? TSide::sdMy : TSide::sdEnemy;
+}
+
+QString TGameAccessible::CellName(TSide Side, TPoint Cell) const {
+  const TBattleController& Game = FWindow.FGame;
+  const bool Mine = Side == TSide::sdMy;
+  const TCell& C = (Mine ? Game.FMyBoard : Game.FEnemyBoard)[Cell];
+  const char* Known = Mine ? "вода" : "неизвестно";
+  if (C.State == csMiss) {
+    Known = "известная вода";
+  } else if (C.State == csShip) {
+    if (C.Ship->FState == ssSunk)
+      Known = "потопленный корабль";
+    else if (C.IsHit)
+      Known = "подбитая палуба";
+    else if (Mine && C.Ship == Game.FSelectedShip && Game.FSetupMode)
+      Known = "палуба выбранного корабля";
+    else if (Mine || Game.FRevealEnemy)
+      Known = "палуба корабля";
+  }
+  return QString::fromUtf8(RowLetters[Cell.Y].data(), RowLetters[Cell.Y].size()) +
+         QLatin1Char('-') + QString::number(Cell.X + 1) + QStringLiteral(": ") +
+         QString::fromUtf8(Known);
+}
+
+TPoint TGameAccessible::FramedCell(TSide Side) const {
+  return FWindow.FKeyboard ? FWindow.FKeyboard->FramedCell(Side) : TPoint{-1, -1};
+}
+
+// "Ваш последний удар на Б-3: мимо. Ход противника."
+QString TGameAccessible::ShotNews(int Panel) const {
+  const TBattleController& Game = FWindow.FGame;
+  const bool Mine = Panel == 0;
+  const TPoint Shot = Mine ? Game.FLastShot : Game.FEnemyLastShot;
+  const TCell& C = (Mine ? Game.FEnemyBoard : Game.FMyBoard)[Shot];
+  const bool Hit = C.State == csShip && C.IsHit;
+  QString News = FWindow.StatusPanels[Panel]->text() + QStringLiteral(": ");
+  if (!Hit)
+    News += QStringLiteral("мимо. ");
+  else if (C.Ship->FState == ssSunk)
+    News += QStringLiteral("корабль потоплен. ");
+  else
+    News += QStringLiteral("попадание. ");
+  if (Game.FEnemyLosses == FleetLost)
+    return News + QString::fromStdString(LoadStr(msgYouWin));
+  if (Game.FMyLosses == FleetLost)
+    return News + QString::fromStdString(LoadStr(msgYouLost));
+  // A hit earns the shooter another shot.
+  return News + TurnText(Mine == Hit);
+}
+
+void TGameAccessible::StatusChanged(int Panel) {
+  const bool Empty = FWindow.StatusPanels[Panel]->text().isEmpty();
+  FShotLanding[Panel] = !Empty;
+  if (!Empty)
+    return; // told once its board shows where the shot landed
+  if (Panel == 0)
+    Announce(0, FWindow.FGame.FBattle ? QStringLiteral("Бой начался. ") + TurnText(true)
+                                      : IdleNews(0));
+  else
+    Announce(1, IdleNews(1));
+}
+
+void TGameAccessible::BoardChanged(TSide Side) {
+  const int Panel = Side == TSide::sdEnemy ? 0 : 1; // the panel of the shots landing there
+  if (FShotLanding[Panel]) {
+    FShotLanding[Panel] = false;
+    Announce(Panel, ShotNews(Panel), true);
+  }
+  if (QAccessible::isActive())
+    NameCellsChanged(Side);
+}
+
+// The framed cell takes the focus whenever the frame goes to another cell.
+void TGameAccessible::FrameMoved() {
+  if (!QAccessible::isActive())
+    return;
+  for (TSide Side : {TSide::sdMy, TSide::sdEnemy}) {
+    const TPoint Cell = FramedCell(Side);
+    if (!InBoard(Cell))
+      continue;
+    if (FFocusSide == static_cast<int>(Side) && FFocusCell == Cell)
+      return;
+    FFocusSide = static_cast<int>(Side);
+    FFocusCell = Cell;
+    if (auto* Board = static_cast<TBoardAccessible*>(Table(Side))) {
+      QAccessibleEvent Event(Board->Cell(Cell.Y, Cell.X), QAccessible::Focus);
+      QAccessible::updateAccessibility(&Event);
+    }
+    return;
+  }
+  FFocusSide = -1;
+}
+
+QAccessibleInterface* TGameAccessible::Table(TSide Side) const {
+  QAccessibleInterface* Board =
+      QAccessible::queryAccessibleInterface(Side == TSide::sdMy ? FWindow.pbLeft : FWindow.pbRight);
+  return Board && Board->tableInterface() ? Board : nullptr;
+}
+
+void TGameAccessible::NameCellsChanged(TSide Side) {
+  auto* Board = static_cast<TBoardAccessible*>(Table(Side));
+  if (!Board)
+    return;
+  auto& Said = FSaid[static_cast<int>(Side)];
+  for (int Y = 0; Y < BoardSize; ++Y)
+    for (int X = 0; X < BoardSize; ++X) {
+      QString Name = CellName(Side, {X, Y});
+      QString& Before = Said[Y * BoardSize + X];
+      if (Name == Before)
+        continue;
+      const bool Told = !Before.isEmpty();
+      Before = std::move(Name);
+      if (Told) {
+        QAccessibleEvent Event(Board->Cell(Y, X), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&Event);
+      }
+    }
+}
+
+QString TGameAccessible::IdleNews(int Panel) {
+  return Panel == 0 ? QStringLiteral("Новая игра: расставьте корабли.")
+                    : QStringLiteral("Противник ещё не стрелял.");
+}
+
+// The panel's accessible name carries the news, its shown text stays as it is; the name
+// change is the event a screen reader speaks. The name is never empty: a label without one
+// tells every change of its text itself, and the shot would be told twice.
+void TGameAccessible::Announce(int Panel, const QString& News, bool Again) {
+  QLabel* Status = FWindow.StatusPanels[Panel];
+  if (Status->accessibleName() != News) {
+    Status->setAccessibleName(News);
+  } else if (Again && QAccessible::isActive()) {
+    QAccessibleEvent Event(Status, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&Event);
+  }
+}

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
+# The game under a screen reader's eyes: a session bus and an accessibility bus of the test's
+# own, the game with Qt's AT-SPI bridge always on, and screen-reader.py reading the tree and
+# its events while the keyboard wins a game against the fleet fleet-for-seed knows.
+set -euo pipefail
+[ -n "${E2E_DEBUG:-}" ] && set -x
+game=$1 fleet=$2
+# A session bus of its own, so that neither a user's desktop nor a parallel run is touched.
+if [ -z "${SALVORA_A11Y_SESSION:-}" ]; then
+  exec env SALVORA_A11Y_SESSION=1 dbus-run-session -- bash "$0" "$@" 2> >(grep -v 'fd limit' >&2)
+fi
+source "$(dirname "$0")/game-window.sh"
+bus_pid=""
+trap 'cleanup_window; [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null; rm -rf "$work" || true' EXIT
+export SALVORA_SEED=20261209
+decks=$("$fleet") || { echo "FAIL: fleet-for-seed found no battle"; exit 1; }
+start_display
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
+bus_pid=$!
+for _ in $(seq 100); do
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+    >/dev/null 2>&1 && break
+  sleep 0.1
+done
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_game "$game" '[General]\nSound=0\nAnimation=0\n'
+xdotool windowfocus --sync "$win"
+# The system's Python, where python3-pyatspi lives.
+GAME_WINDOW=$win /usr/bin/python3 "$(dirname "$0")/screen-reader.py" <<<"$decks" || fail "read through AT-SPI"
