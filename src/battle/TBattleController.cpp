@@ -182,7 +182,8 @@ void TBattleController::EnemyCannonStop(uint32_t Shot) {
   if (!TakeStop(TCannon::cnEnemy, Shot))
     return;
   ++FEnemyShots;
-  const TPoint Target = FEnemyLastShot = FTargeting.ChooseTarget(FMyBoard);
+  const TPoint Target = FEnemyLastShot =
+      FShooter ? FShooter->ChooseTarget(TShotBoard(FMyBoard)) : FTargeting.ChooseTarget(FMyBoard);
   FScreen.SetStatusText(1, LastShotText(msgEnemyLastShot, Target));
   TCell& C = FMyBoard[Target];
   if (C.State != csShip) {
@@ -258,7 +259,7 @@ bool TBattleController::ValidatePlayerFleet() {
 
 bool TBattleController::PlaceEnemyFleet() {
   FScreen.SetHourglass(true);
-  const bool Placed = FFleets.PlaceEnemyFleet();
+  const bool Placed = FShooter ? FShooter->PlaceFleet(FFleets) : FFleets.PlaceEnemyFleet();
   FScreen.SetHourglass(false);
   return Placed;
 }

@@ -11,6 +11,9 @@ namespace {
 constexpr QStringView SectionName = u"General";
 constexpr QStringView AnimationKey = u"Animation";
 constexpr QStringView SoundKey = u"Sound";
+constexpr QStringView LevelKey = u"Level";
+// No value read from a file is a line break: what a missing key reads as.
+const QString MissingValue = QStringLiteral("\n");
 
 int DigitValue(QChar C, int Base) {
   const char16_t U = C.unicode();
@@ -76,6 +79,12 @@ void TSettings::LoadSettings(const QString& FileName, const QString& DefaultsNam
   const TIniFile File(UseDefaults ? DefaultsName : FileName);
   FAnimation = TextToSetting(File.ReadString(SectionName, AnimationKey, {}));
   FSound = TextToSetting(File.ReadString(SectionName, SoundKey, {}));
+  FLevel = TextToLevel(File.ReadString(SectionName, LevelKey, {}));
+}
+
+std::int32_t TSettings::TextToLevel(QStringView Text) {
+  const std::optional<std::int32_t> Number = TextToNumber(Text);
+  return Number && *Number >= LevelGentle && *Number <= LevelStrong ? *Number : LevelNormal;
 }
 
 bool TSettings::SaveSettings(const QString& FileName) const {
@@ -85,8 +94,11 @@ bool TSettings::SaveSettings(const QString& FileName) const {
 
 bool TSettings::SaveSettings(const QString& FileName, TFileWriter& Writer) const {
   TIniFile File(FileName);
+  const bool WriteLevel =
+      FLevel != LevelNormal || File.ReadString(SectionName, LevelKey, MissingValue) != MissingValue;
   return File.WriteString(SectionName, AnimationKey, FAnimation ? u"1" : u"0") &&
          File.WriteString(SectionName, SoundKey, FSound ? u"1" : u"0") &&
+         (!WriteLevel || File.WriteString(SectionName, LevelKey, QString::number(FLevel))) &&
          QDir().mkpath(QFileInfo(FileName).absolutePath()) && File.UpdateFile(Writer);
 }
 
