@@ -44,7 +44,7 @@ TPoint TGentleShooter::ChooseTarget(const TShotBoard& Seen) {
       }
   // Next to the wounds as the game's own computer searches: the neighbours along the axis once
   // two hits show it, all four before, in one of the orders of its table.
-  if (!Wounded.empty() && Random(2) == 0) {
+  if (!Wounded.empty() && Random(FollowOneIn) == 0) {
     const bool Backwards = Random(2) == 1;
     const auto Count = static_cast<int>(Wounded.size());
     for (int N = 0; N < Count; ++N) {
