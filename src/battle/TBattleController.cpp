@@ -242,7 +242,8 @@ void TBattleController::EnemyCannonStop(uint32_t Shot) {
     Target = FNet->Round.IncomingShots.front();
     FNet->Round.IncomingShots.pop_front();
   } else {
-    Target = FTargeting.ChooseTarget(FMyBoard);
+    Target = FShooter ? FShooter->ChooseTarget(TShotBoard(FMyBoard))
+                      : FTargeting.ChooseTarget(FMyBoard);
   }
   FEnemyLastShot = Target;
   FScreen.SetStatusText(1, LastShotText(msgEnemyLastShot, Target));
@@ -339,7 +340,7 @@ bool TBattleController::ValidatePlayerFleet() {
 
 bool TBattleController::PlaceEnemyFleet() {
   FScreen.SetHourglass(true);
-  const bool Placed = FFleets.PlaceEnemyFleet();
+  const bool Placed = FShooter ? FShooter->PlaceFleet(FFleets) : FFleets.PlaceEnemyFleet();
   FScreen.SetHourglass(false);
   return Placed;
 }

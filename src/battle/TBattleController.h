@@ -5,6 +5,7 @@
 #include "TFleets.h"
 #include "TGameScreen.h"
 #include "TNetMatch.h"
+#include "TShooter.h"
 #include "TTargeting.h"
 
 #include <array>
@@ -66,6 +67,9 @@ public:
   TBoard& FMyBoard = FFleets.FMyBoard;
   TBoard& FEnemyBoard = FFleets.FEnemyBoard;
   TTargeting FTargeting;
+  // The computer's level when it is not the game's own computer (FTargeting and the random
+  // placement): it shoots and stands the computer's fleet instead.
+  std::unique_ptr<TShooter> FShooter;
   int32_t FMyShots = 0;
   int32_t FEnemyShots = 0;
   int32_t FMyLosses = 0;

@@ -3,12 +3,20 @@
 #include "TOptionsDialog.h"
 
 #include "GameFont.h"
+#include "TSettings.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QRadioButton>
 
-TOptionsDialog::TOptionsDialog(QWidget* Owner) : TFixedDialog(Owner, {290, 123}) {
+// The level's group adds its own height and a gap to the dialog; the buttons stay at its
+// foot.
+namespace {
+constexpr int LevelHeight = 45, LevelGrowth = LevelHeight + 8;
+}
+
+TOptionsDialog::TOptionsDialog(QWidget* Owner) : TFixedDialog(Owner, {290, 123 + LevelGrowth}) {
   setObjectName(QStringLiteral("OptionsDialog"));
   setWindowTitle(QStringLiteral("Настройки "));
   setFont(GameFont(11));
@@ -25,7 +33,8 @@ TOptionsDialog::TOptionsDialog(QWidget* Owner) : TFixedDialog(Owner, {290, 123})
   chkSound = new QCheckBox(QStringLiteral("Звук "), grpEffects);
   chkSound->setGeometry(14, 45, 241, 17);
   // Only the group's caption is blue; its boxes keep the window-text colour.
-  for (QCheckBox* Box : {chkAnimation, chkSound}) {
+  for (QAbstractButton* Box : std::initializer_list<QAbstractButton*>{
+           chkAnimation, chkSound, rbGentle, rbNormal, rbStrong}) {
     QPalette Colours = Box->palette();
     Colours.setColor(QPalette::WindowText, Plain);
     Colours.setColor(QPalette::ButtonText, Plain);
@@ -33,23 +42,49 @@ TOptionsDialog::TOptionsDialog(QWidget* Owner) : TFixedDialog(Owner, {290, 123})
     Box->setPalette(Colours);
   }
 
+  grpLevel = new QGroupBox(QStringLiteral(" Уровень компьютера "), this);
+  grpLevel->setGeometry(8, 92, 274, LevelHeight);
+  grpLevel->setPalette(Title);
+  rbGentle = new QRadioButton(QStringLiteral("Новичок"), grpLevel);
+  rbGentle->setGeometry(14, 21, 80, 17);
+  rbNormal = new QRadioButton(QStringLiteral("Обычный"), grpLevel);
+  rbNormal->setGeometry(100, 21, 80, 17);
+  rbStrong = new QRadioButton(QStringLiteral("Сильный"), grpLevel);
+  rbStrong->setGeometry(186, 21, 80, 17);
+  rbGentle->setToolTip(QStringLiteral("Стреляет наугад и не всегда добивает раненый корабль"));
+  rbNormal->setToolTip(QStringLiteral("Компьютер, с которым игра шла всегда"));
+  rbStrong->setToolTip(
+      QStringLiteral("Стреляет туда, где корабль вероятнее всего, и прячет свой флот"));
+  rbNormal->setChecked(true);
+
   btnOK = new QPushButton(QStringLiteral("OK"), this);
-  btnOK->setGeometry(128, 92, 75, 23);
+  btnOK->setGeometry(128, 92 + LevelGrowth, 75, 23);
   btnOK->setDefault(true);
   btnCancel = new QPushButton(QStringLiteral(" Отмена "), this);
-  btnCancel->setGeometry(207, 92, 75, 23);
+  btnCancel->setGeometry(207, 92 + LevelGrowth, 75, 23);
   // Esc, the close box and Отмена all cancel: QDialog rejects on Esc and on close.
   connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 bool TOptionsDialog::ShowOptions(bool& Animation, bool& Sound, QWidget* Owner) {
+  std::int32_t Level = TSettings::LevelNormal;
+  return ShowOptions(Animation, Sound, Level, Owner);
+}
+
+bool TOptionsDialog::ShowOptions(bool& Animation, bool& Sound, std::int32_t& Level,
+                                 QWidget* Owner) {
   TOptionsDialog Dialog(Owner);
   Dialog.chkAnimation->setChecked(Animation);
   Dialog.chkSound->setChecked(Sound);
+  QRadioButton* const Levels[] = {Dialog.rbGentle, Dialog.rbNormal, Dialog.rbStrong};
+  Levels[TSettings::TextToLevel(QString::number(Level))]->setChecked(true);
   if (Dialog.exec() != QDialog::Accepted)
     return false;
   Animation = Dialog.chkAnimation->isChecked();
   Sound = Dialog.chkSound->isChecked();
+  for (std::int32_t L = TSettings::LevelGentle; L <= TSettings::LevelStrong; ++L)
+    if (Levels[L]->isChecked())
+      Level = L;
   return true;
 }

@@ -17,6 +17,9 @@ constexpr QStringView NetworkSection = u"Network";
 constexpr QStringView NameKey = u"PlayerName";
 constexpr QStringView AddressKey = u"LastAddress";
 constexpr QStringView PortKey = u"Port";
+constexpr QStringView LevelKey = u"Level";
+// No value read from a file is a line break: what a missing key reads as.
+const QString MissingValue = QStringLiteral("\n");
 
 int DigitValue(QChar C, int Base) {
   const char16_t U = C.unicode();
@@ -87,6 +90,12 @@ void TSettings::LoadSettings(const QString& FileName, const QString& DefaultsNam
   const std::optional<std::int32_t> Port =
       TextToNumber(File.ReadString(NetworkSection, PortKey, {}));
   FPort = Port && *Port > 0 && *Port <= 0xFFFF ? static_cast<std::uint16_t>(*Port) : DefaultPort;
+  FLevel = TextToLevel(File.ReadString(SectionName, LevelKey, {}));
+}
+
+std::int32_t TSettings::TextToLevel(QStringView Text) {
+  const std::optional<std::int32_t> Number = TextToNumber(Text);
+  return Number && *Number >= LevelGentle && *Number <= LevelStrong ? *Number : LevelNormal;
 }
 
 bool TSettings::SaveSettings(const QString& FileName) const {
@@ -96,8 +105,11 @@ bool TSettings::SaveSettings(const QString& FileName) const {
 
 bool TSettings::SaveSettings(const QString& FileName, TFileWriter& Writer) const {
   TIniFile File(FileName);
+  const bool WriteLevel =
+      FLevel != LevelNormal || File.ReadString(SectionName, LevelKey, MissingValue) != MissingValue;
   return File.WriteString(SectionName, AnimationKey, FAnimation ? u"1" : u"0") &&
          File.WriteString(SectionName, SoundKey, FSound ? u"1" : u"0") &&
+         (!WriteLevel || File.WriteString(SectionName, LevelKey, QString::number(FLevel))) &&
          (!FNetworkUsed || (File.WriteString(NetworkSection, NameKey, FPlayerName) &&
                             File.WriteString(NetworkSection, AddressKey, FLastAddress) &&
                             File.WriteString(NetworkSection, PortKey, QString::number(FPort)))) &&

@@ -32,6 +32,14 @@ public:
   bool FNetworkUsed{false};
   static constexpr std::uint16_t DefaultPort = 47600;
 
+  // The computer's level, key "Level": 0 gentle, 1 the game's own computer, 2 strong. A file
+  // without the key, or any other value, gives LevelNormal. The key is written only once it
+  // is in the file or the level is not LevelNormal, so a player who never chose a level keeps
+  // the very file he had.
+  static constexpr std::int32_t LevelGentle = 0, LevelNormal = 1, LevelStrong = 2;
+  std::int32_t FLevel{LevelNormal};
+  static std::int32_t TextToLevel(QStringView Text);
+
   // Caption of the game's message boxes, the settings error among them.
   static QString AppTitle() { return QStringLiteral("Сальвора"); }
 

@@ -101,6 +101,7 @@ TSalvoraMainWin::TSalvoraMainWin(const QString& SettingsPath, const QString& Def
   FAnimation = Settings.FAnimation;
   FSound = Settings.FSound;
   FNetSettings = Settings;
+  SetLevel(Settings.FLevel);
   FKeyboard = new TKeyboardPlay(*this);
   FAccessible = new TGameAccessible(*this);
 }
@@ -228,6 +229,7 @@ bool TSalvoraMainWin::SaveSettings() {
   TSettings Settings = FNetSettings;
   Settings.FAnimation = FAnimation;
   Settings.FSound = FSound;
+  Settings.FLevel = FLevel;
   if (Settings.SaveSettings(FSettingsPath))
     return true;
   QMessageBox::critical(nullptr, TSettings::AppTitle(), TSettings::WriteErrorText(FSettingsPath));
@@ -267,10 +269,22 @@ void TSalvoraMainWin::btnStartClick() {
 // Only a change of the animation touches the fires; the sound setting is read at every cue.
 void TSalvoraMainWin::btnOptionsClick() {
   const bool Animation = FAnimation;
-  if (TOptionsDialog::ShowOptions(FAnimation, FSound, this) && FAnimation != Animation) {
+  int32_t Level = FLevel;
+  if (!TOptionsDialog::ShowOptions(FAnimation, FSound, Level, this))
+    return;
+  if (FAnimation != Animation) {
     UpdateFires(TSide::sdMy);
     UpdateFires(TSide::sdEnemy);
   }
+  if (Level != FLevel)
+    SetLevel(Level);
+}
+
+// A level chosen during a battle plays from the computer's next shot: every level reads what
+// it knows from the board. Its placement waits for the next battle.
+void TSalvoraMainWin::SetLevel(int32_t Level) {
+  FLevel = Level;
+  FGame.FShooter = MakeShooter(static_cast<TComputerLevel>(Level));
 }
 
 void TSalvoraMainWin::lblAboutClick() {

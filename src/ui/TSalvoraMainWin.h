@@ -82,6 +82,9 @@ public:
   TBattleController FGame;
   bool FAnimation = true;
   bool FSound = true;
+  // The computer's level as the settings keep it; FGame plays it from the next shot on.
+  int32_t FLevel = TSettings::LevelNormal;
+  void SetLevel(int32_t Level);
   QString FSettingsPath;
 
   // TGameScreen

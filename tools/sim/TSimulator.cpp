@@ -7,8 +7,13 @@
 #include "TBattleController.h"
 #include "TClock.h"
 #include "TFakeScreen.h"
+#include "TFleetSampler.h"
+#include "TRandomSource.h"
+#include "TShotBoard.h"
+#include "TStrongShooter.h"
 
 #include <chrono>
+#include <ctime>
 
 namespace {
 
@@ -49,6 +54,42 @@ private:
   const TFleets*& FFleets;
   TSteady::time_point FStarted;
   uint32_t FStartTicks = 0;
+};
+
+// What this thread has run, in ms: on a machine shared with other work the wall clock also
+// counts the time others ran.
+double ThreadCpuMs() {
+  timespec Now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &Now);
+  return static_cast<double>(Now.tv_sec) * 1e3 + static_cast<double>(Now.tv_nsec) / 1e6;
+}
+
+// Times every choice of the computer's target. The game's own computer is asked through its
+// targeting, exactly as the battle controller asks it, so that it draws what it always drew.
+class TTimedShooter : public TShooter {
+public:
+  TTimedShooter(TBattleController& Game, std::unique_ptr<TShooter> Level, std::vector<double>& Ms,
+                std::vector<double>& CpuMs)
+      : FGame(Game), FLevel(std::move(Level)), FMs(Ms), FCpuMs(CpuMs) {}
+
+  TPoint ChooseTarget(const TShotBoard& Seen) override {
+    const auto Started = TSteady::now();
+    const double CpuStarted = ThreadCpuMs();
+    const TPoint Target =
+        FLevel ? FLevel->ChooseTarget(Seen) : FGame.FTargeting.ChooseTarget(FGame.FMyBoard);
+    FMs.push_back(std::chrono::duration<double, std::milli>(TSteady::now() - Started).count());
+    FCpuMs.push_back(ThreadCpuMs() - CpuStarted);
+    return Target;
+  }
+  bool PlaceFleet(TFleets& Fleets) override {
+    return FLevel ? FLevel->PlaceFleet(Fleets) : Fleets.PlaceEnemyFleet();
+  }
+
+private:
+  TBattleController& FGame;
+  std::unique_ptr<TShooter> FLevel;
+  std::vector<double>& FMs;
+  std::vector<double>& FCpuMs;
 };
 
 // Out of line and only called when there is a fault: the checks find none in almost every
@@ -96,6 +137,10 @@ void TSimulator::OpenCells(const TBattleController& Game) {
 // shot at (shot, or in the ring of a sunk ship) is dropped and another drawn. A player who
 // wants water shoots at decks only when no water is left.
 TPoint TSimulator::PlayerChoice(const TBattleController& Game) {
+  if (FPlayerShooter)
+    return FPlayerShooter->ChooseTarget(TShotBoard(Game.FEnemyBoard));
+  if (FPlayerLevel)
+    return FPlayerTargeting.ChooseTarget(Game.FEnemyBoard);
   for (std::vector<TPoint>* Cells : {&FOpen, &FDecks})
     while (!Cells->empty()) {
       const uint32_t I = PlayerRandom(static_cast<uint32_t>(Cells->size()));
@@ -108,6 +153,19 @@ TPoint TSimulator::PlayerChoice(const TBattleController& Game) {
   return {-1, -1};
 }
 
+void TSimulator::StandPlayerFleet(TBattleController& Game) {
+  if (FPlayerFleet == TFleetPlacement::fpDesign) {
+    // The player's fleet is spread by the computer's own placement, as the key for it does.
+    Game.ArrangePlayerFleet();
+    return;
+  }
+  Game.FFleets.ClearBoard(Game.FMyBoard);
+  TStrongShooter::StandFleet(Game.FFleets, true,
+                             FPlayerFleet == TFleetPlacement::fpStrong
+                                 ? TStrongShooter::HiddenFleet(FFleetRandom)
+                                 : TFleetSampler::DrawFleet(FFleetRandom));
+}
+
 TSimFigures TSimulator::Run(int Games) {
   TSimFigures Figures;
   TClock::SetTickCount([] { return GVirtualTicks++; });
@@ -116,6 +174,16 @@ TSimFigures TSimulator::Run(int Games) {
   Screen.FRecord = false;
   TBattleController Game(Screen, {});
   Fleets = &Game.FFleets;
+  auto Level = MakeShooter(FLevel);
+  if (auto* Strong = dynamic_cast<TStrongShooter*>(Level.get())) {
+    if (FStrongFleets > 0)
+      Strong->FFleetsPerShot = FStrongFleets;
+    Strong->FCountPlaces = FStrongCounts;
+  }
+  Game.FShooter =
+      std::make_unique<TTimedShooter>(Game, std::move(Level), Figures.ThinkMs, Figures.ThinkCpuMs);
+  if (FPlayerLevel)
+    FPlayerShooter = MakeShooter(*FPlayerLevel);
   auto& Violations = Figures.Violations;
   const auto Started = TSteady::now();
 
@@ -124,8 +192,7 @@ TSimFigures TSimulator::Run(int Games) {
       Game.FormShow();
     else
       Game.NewGame();
-    // The player's fleet is spread by the computer's own placement, as the key for it does.
-    Game.ArrangePlayerFleet();
+    StandPlayerFleet(Game);
 
     Screen.FCalls.clear();
     Game.StartBattle();
@@ -158,6 +225,8 @@ TSimFigures TSimulator::Run(int Games) {
     Append(Violations, CheckBoard(Game.FEnemyBoard, Game.FFleets, 10, TBoardCheck::bcBattle), G,
            "computer's board");
     OpenCells(Game);
+    FPlayerTargeting.ClearWounded();
+    FPlayerTargeting.FHuntAxis = TTargeting::axNone;
     TBoardWatch MyWatch(Game.FMyBoard, Game.FFleets, 0);
     TBoardWatch EnemyWatch(Game.FEnemyBoard, Game.FFleets, TFleets::FleetSize);
 
@@ -183,11 +252,22 @@ TSimFigures TSimulator::Run(int Games) {
         break;
       }
       const char* Where = Enemy ? "computer's shot" : "player's shot";
+      if (!Enemy && FPlayerLevel == TComputerLevel::clNormal) {
+        const TCell& Landed = Game.FEnemyBoard[Aimed];
+        if (Landed.State == csShip && Landed.Ship->FState == ssSunk) {
+          FPlayerTargeting.ClearWounded();
+          FPlayerTargeting.FHuntAxis = TTargeting::axNone;
+        } else if (Landed.State == csShip) {
+          FPlayerTargeting.FWounded.push_back(Aimed);
+        }
+      }
       // A change to the other board shows at its next shot, or at the end of the game.
       Append(Violations,
              Enemy ? MyWatch.CheckShot(Game.FEnemyLastShot) : EnemyWatch.CheckShot(Aimed), G,
              Where);
-      Append(Violations, CheckTargeting(Game.FTargeting, Game.FMyBoard, Game.FFleets), G, Where);
+      // The axis guess is the game's own computer's; other levels leave it unguessed.
+      if (FLevel == TComputerLevel::clNormal)
+        Append(Violations, CheckTargeting(Game.FTargeting, Game.FMyBoard, Game.FFleets), G, Where);
       ++Figures.ShotsChecked;
     }
     Append(Violations, MyWatch.CheckUntouched(), G, "end of game");

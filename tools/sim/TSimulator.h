@@ -3,8 +3,13 @@
 #pragma once
 
 #include "TPoint.h"
+#include "TRandomSource.h"
+#include "TShooter.h"
+#include "TTargeting.h"
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +18,13 @@ class TBattleController;
 enum class TPlayerStrategy {
   psRandom, // uniform among the cells that may be shot at
   psWater,  // only cells where no ship stands, so that the computer sinks the whole fleet
+};
+
+// How the player's fleet is stood before each battle.
+enum class TFleetPlacement {
+  fpDesign,  // the game's own random placement, as the player's key for it spreads the fleet
+  fpUniform, // uniformly among all legal fleets
+  fpStrong,  // as the strong computer stands its own fleet
 };
 
 struct TSimFigures {
@@ -27,6 +39,8 @@ struct TSimFigures {
   int PlacementOutOfTime = 0;        // calls that ran out the time limit
   int64_t Shots = 0;                 // shots fired by both sides, as the game counts them
   int64_t ShotsChecked = 0;          // shots after which the boards and targeting were checked
+  std::vector<double> ThinkMs;       // what each choice of the computer's target took
+  std::vector<double> ThinkCpuMs;    // the same in time run on the processor
   std::vector<std::string> Violations;
 };
 
@@ -40,9 +54,20 @@ struct TSimFigures {
 class TSimulator {
 public:
   TSimulator(TPlayerStrategy Strategy, uint64_t PlayerSeed)
-      : FStrategy(Strategy), FPlayerRng(PlayerSeed) {}
+      : FStrategy(Strategy), FPlayerRng(PlayerSeed) {
+    FFleetRandom.Seed(PlayerSeed);
+  }
 
   TSimFigures Run(int Games);
+
+  TComputerLevel FLevel = TComputerLevel::clNormal;
+  // When set, the player shoots as the computer of that level would, seeing the computer's
+  // board only through his answers; otherwise by FStrategy.
+  std::optional<TComputerLevel> FPlayerLevel;
+  TFleetPlacement FPlayerFleet = TFleetPlacement::fpDesign;
+  // The strong level's fleets weighed per shot (0: its own number), or its places counted.
+  int FStrongFleets = 0;
+  bool FStrongCounts = false;
 
   // Stop listing violations after this many; the count goes on.
   static constexpr size_t MaxViolationsListed = 50;
@@ -50,6 +75,7 @@ public:
 private:
   uint32_t PlayerRandom(uint32_t N);
   void OpenCells(const TBattleController& Game);
+  void StandPlayerFleet(TBattleController& Game);
   TPoint PlayerChoice(const TBattleController& Game);
 
   TPlayerStrategy FStrategy = TPlayerStrategy::psRandom;
@@ -58,4 +84,11 @@ private:
   // the open water first and the decks apart.
   std::vector<TPoint> FOpen;
   std::vector<TPoint> FDecks;
+  // The player's shooting when he plays a level: its shooter, or the game's own targeting
+  // with its wounded list kept here as the controller keeps the computer's.
+  std::unique_ptr<TShooter> FPlayerShooter;
+  TTargeting FPlayerTargeting;
+  // Draws the player's fleets apart from the game's draws, so that every level meets the
+  // same fleets.
+  TRandomSource FFleetRandom;
 };

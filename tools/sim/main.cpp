@@ -31,7 +31,8 @@
 namespace {
 
 struct TStats {
-  double Mean = 0, StdDev = 0, Median = 0, P99 = 0, Min = 0, Max = 0;
+  double Mean = 0, StdDev = 0, Median = 0, P90 = 0, P99 = 0, Min = 0, Max = 0;
+  double StdErr = 0;
 };
 
 template <typename T>
@@ -47,6 +48,8 @@ TStats Summarise(std::vector<T> Values) {
     Squares += (V - S.Mean) * (V - S.Mean);
   S.StdDev = N > 1 ? std::sqrt(Squares / static_cast<double>(N - 1)) : 0;
   S.Median = N % 2 ? Values[N / 2] : (Values[N / 2 - 1] + Values[N / 2]) / 2.0;
+  S.StdErr = S.StdDev / std::sqrt(static_cast<double>(N));
+  S.P90 = Values[std::min(N - 1, static_cast<size_t>(0.90 * static_cast<double>(N)))];
   S.P99 = Values[std::min(N - 1, static_cast<size_t>(0.99 * static_cast<double>(N)))];
   S.Min = Values.front();
   S.Max = Values.back();
@@ -54,9 +57,92 @@ TStats Summarise(std::vector<T> Values) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: salvora-sim [--games N] [--seed S] [--player random|water] "
-                       "[--json]\n       salvora-sim --survey N [--seed S]\n");
+  std::fprintf(stderr, "usage: salvora-sim [--games N] [--seed S] [--level gentle|normal|strong]\n"
+                       "                   [--player random|water|gentle|normal|strong]\n"
+                       "                   [--fleet design|uniform|strong] [--json]\n"
+                       "                   [--fleets-per-shot N | --count-places]\n"
+                       "       salvora-sim --table [--games N] [--seed S]\n"
+                       "       salvora-sim --survey N [--seed S]\n");
   return 2;
+}
+
+std::optional<TComputerLevel> LevelNamed(const char* Name) {
+  if (!std::strcmp(Name, "gentle"))
+    return TComputerLevel::clGentle;
+  if (!std::strcmp(Name, "normal"))
+    return TComputerLevel::clNormal;
+  if (!std::strcmp(Name, "strong"))
+    return TComputerLevel::clStrong;
+  return std::nullopt;
+}
+
+std::optional<TFleetPlacement> PlacementNamed(const char* Name) {
+  if (!std::strcmp(Name, "design"))
+    return TFleetPlacement::fpDesign;
+  if (!std::strcmp(Name, "uniform"))
+    return TFleetPlacement::fpUniform;
+  if (!std::strcmp(Name, "strong"))
+    return TFleetPlacement::fpStrong;
+  return std::nullopt;
+}
+
+const char* const LevelNames[] = {"gentle", "normal", "strong"};
+constexpr TComputerLevel Levels[] = {TComputerLevel::clGentle, TComputerLevel::clNormal,
+                                     TComputerLevel::clStrong};
+
+TSimFigures Play(int Games, uint64_t PlayerSeed, TComputerLevel Level, TPlayerStrategy Strategy,
+                 std::optional<TComputerLevel> PlayerLevel, TFleetPlacement Fleet) {
+  TSimulator Simulator(Strategy, PlayerSeed);
+  Simulator.FLevel = Level;
+  Simulator.FPlayerLevel = PlayerLevel;
+  Simulator.FPlayerFleet = Fleet;
+  TSimFigures F = Simulator.Run(Games);
+  for (const auto& V : F.Violations)
+    if (!V.empty())
+      std::fprintf(stderr, "violation: %s\n", V.c_str());
+  return F;
+}
+
+// Every level against a player who never hits, on fleets of each placement; then every level
+// against every other (the row's computer, the column's player, who shoots first) and against
+// random shots. Markdown, a line as soon as its games are played.
+int PrintTable(int Games, uint64_t PlayerSeed) {
+  bool Clean = true;
+  std::printf("Shots to sink a whole fleet (%d games a line; the player never hits):\n\n", Games);
+  std::printf("| Level | Fleet placed | Mean ± s.e. | Median | p90 | Think p99 (CPU ms) |\n");
+  std::printf("|---|---|---|---|---|---|\n");
+  const char* const FleetNames[] = {"the game's own", "uniform among legal fleets",
+                                    "the strong level's"};
+  const TFleetPlacement Fleets[] = {TFleetPlacement::fpDesign, TFleetPlacement::fpUniform,
+                                    TFleetPlacement::fpStrong};
+  for (int L = 0; L < 3; ++L)
+    for (int P = 0; P < 3; ++P) {
+      const TSimFigures F =
+          Play(Games, PlayerSeed, Levels[L], TPlayerStrategy::psWater, std::nullopt, Fleets[P]);
+      Clean &= F.Violations.empty();
+      const TStats S = Summarise(F.ComputerShotsWon);
+      std::printf("| %s | %s | %.2f ± %.2f | %.1f | %.0f | %.2f |\n", LevelNames[L], FleetNames[P],
+                  S.Mean, S.StdErr, S.Median, S.P90, Summarise(F.ThinkCpuMs).P99);
+      std::fflush(stdout);
+    }
+  std::printf("\nGames won by the computer (%d games a cell; the player shoots first):\n\n", Games);
+  std::printf("| Computer \\ player | random shots | gentle | normal | strong |\n");
+  std::printf("|---|---|---|---|---|\n");
+  for (int L = 0; L < 3; ++L) {
+    std::printf("| %s |", LevelNames[L]);
+    for (int P = -1; P < 3; ++P) {
+      const auto PlayerLevel = P < 0 ? std::nullopt : std::optional(Levels[P]);
+      const TSimFigures F =
+          Play(Games, PlayerSeed, Levels[L], TPlayerStrategy::psRandom, PlayerLevel,
+               P == 2 ? TFleetPlacement::fpStrong : TFleetPlacement::fpDesign);
+      Clean &= F.Violations.empty();
+      const double Share = static_cast<double>(F.ComputerShotsWon.size()) / F.Games;
+      std::printf(" %.1f %% ± %.1f |", 100 * Share, 100 * std::sqrt(Share * (1 - Share) / F.Games));
+      std::fflush(stdout);
+    }
+    std::printf("\n");
+  }
+  return Clean ? 0 : 1;
 }
 
 // Fleets placed by both ways, compared; exit status 1 when they differ beyond chance.
@@ -91,6 +177,14 @@ int main(int Argc, char** Argv) {
   std::optional<unsigned long long> Seed;
   TPlayerStrategy Strategy = TPlayerStrategy::psRandom;
   const char* StrategyName = "random";
+  std::optional<TComputerLevel> PlayerLevel;
+  TComputerLevel Level = TComputerLevel::clNormal;
+  const char* LevelName = "normal";
+  TFleetPlacement Fleet = TFleetPlacement::fpDesign;
+  const char* FleetName = "design";
+  bool Table = false;
+  int StrongFleets = 0;
+  bool StrongCounts = false;
   bool Json = false;
   long long SurveyCount = 0;
   for (int I = 1; I < Argc; ++I) {
@@ -107,9 +201,27 @@ int main(int Argc, char** Argv) {
           Strategy = TPlayerStrategy::psRandom;
         else if (!std::strcmp(StrategyName, "water"))
           Strategy = TPlayerStrategy::psWater;
-        else
+        else if (!(PlayerLevel = LevelNamed(StrategyName)))
           return Usage();
-      } else if (Arg == "--json")
+      } else if (Arg == "--level" && HasValue) {
+        LevelName = Argv[++I];
+        const auto Named = LevelNamed(LevelName);
+        if (!Named)
+          return Usage();
+        Level = *Named;
+      } else if (Arg == "--fleet" && HasValue) {
+        FleetName = Argv[++I];
+        const auto Named = PlacementNamed(FleetName);
+        if (!Named)
+          return Usage();
+        Fleet = *Named;
+      } else if (Arg == "--fleets-per-shot" && HasValue) {
+        StrongFleets = std::stoi(Argv[++I]);
+      } else if (Arg == "--count-places") {
+        StrongCounts = true;
+      } else if (Arg == "--table")
+        Table = true;
+      else if (Arg == "--json")
         Json = true;
       else if (Arg == "--survey" && HasValue)
         SurveyCount = std::stoll(Argv[++I]);
@@ -126,8 +238,18 @@ int main(int Argc, char** Argv) {
     TClock::SetCounter([Next = static_cast<uint64_t>(*Seed)]() mutable { return Next++; });
   if (SurveyCount > 0)
     return SurveyCount <= 10'000'000 ? Survey(SurveyCount) : Usage();
-  TSimulator Simulator(Strategy, Seed ? *Seed ^ 0x5A17'0A5A17'0Aull : TClock::ReadCounter());
+  const uint64_t PlayerSeed = Seed ? *Seed ^ 0x5A17'0A5A17'0Aull : TClock::ReadCounter();
+  if (Table)
+    return PrintTable(static_cast<int>(Games), PlayerSeed);
+  TSimulator Simulator(Strategy, PlayerSeed);
+  Simulator.FLevel = Level;
+  Simulator.FPlayerLevel = PlayerLevel;
+  Simulator.FPlayerFleet = Fleet;
+  Simulator.FStrongFleets = StrongFleets;
+  Simulator.FStrongCounts = StrongCounts;
   const TSimFigures F = Simulator.Run(static_cast<int>(Games));
+  const TStats Think = Summarise(F.ThinkMs);
+  const TStats ThinkCpu = Summarise(F.ThinkCpuMs);
 
   const TStats Computer = Summarise(F.ComputerShotsWon);
   const TStats Player = Summarise(F.PlayerShotsWon);
@@ -151,7 +273,9 @@ int main(int Argc, char** Argv) {
       {"computer_win_share", ComputerShare, 4},
       {"computer_shots_per_won_game_mean", Computer.Mean, 2},
       {"computer_shots_per_won_game_stddev", Computer.StdDev, 2},
+      {"computer_shots_per_won_game_stderr", Computer.StdErr, 3},
       {"computer_shots_per_won_game_median", Computer.Median, 1},
+      {"computer_shots_per_won_game_p90", Computer.P90, 0},
       {"computer_shots_per_won_game_min", Computer.Min, 0},
       {"computer_shots_per_won_game_max", Computer.Max, 0},
       {"player_wins", static_cast<double>(F.PlayerShotsWon.size()), 0},
@@ -171,6 +295,12 @@ int main(int Argc, char** Argv) {
       {"start_of_battle_wait_ms_mean", Wait.Mean, 1},
       {"start_of_battle_wait_ms_p99", Wait.P99, 1},
       {"start_of_battle_wait_ms_max", Wait.Max, 1},
+      {"computer_think_ms_mean", Think.Mean, 3},
+      {"computer_think_ms_p99", Think.P99, 3},
+      {"computer_think_ms_max", Think.Max, 3},
+      {"computer_think_cpu_ms_mean", ThinkCpu.Mean, 3},
+      {"computer_think_cpu_ms_p99", ThinkCpu.P99, 3},
+      {"computer_think_cpu_ms_max", ThinkCpu.Max, 3},
       {"shots", static_cast<double>(F.Shots), 0},
       {"shots_checked", static_cast<double>(F.ShotsChecked), 0},
       {"invariant_violations", static_cast<double>(F.Violations.size()), 0},
@@ -180,12 +310,13 @@ int main(int Argc, char** Argv) {
     if (!V.empty())
       std::fprintf(stderr, "violation: %s\n", V.c_str());
   if (Json) {
-    std::printf("{\"player\": \"%s\"", StrategyName);
+    std::printf("{\"level\": \"%s\", \"player\": \"%s\", \"fleet\": \"%s\"", LevelName,
+                StrategyName, FleetName);
     for (const auto& L : Lines)
       std::printf(", \"%s\": %.*f", L.Name, L.Decimals, L.Value);
     std::printf("}\n");
   } else {
-    std::printf("player: %s\n", StrategyName);
+    std::printf("level: %s\nplayer: %s\nfleet: %s\n", LevelName, StrategyName, FleetName);
     for (const auto& L : Lines)
       std::printf("%s: %.*f\n", L.Name, L.Decimals, L.Value);
   }
