@@ -43,9 +43,14 @@ void TJvBmpAnimator::paintEvent(QPaintEvent*) {
   const int Frame = FActive ? FCurrent : FPosition;
   if (FFrames.isNull() || FNumFrames <= 0)
     return;
+  // The sheet's cells in its own pixels, which a screen of another scale has more or fewer of.
+  const int Rows = (FNumFrames + FramesPerRow - 1) / FramesPerRow;
+  const qreal Width = FFrames.width() / FramesPerRow, Height = FFrames.height() / Rows;
+  const qreal Ratio = FFrames.devicePixelRatio();
   QPainter Canvas(this);
-  Canvas.drawPixmap(0, 0, FFrames, (Frame % FramesPerRow) * FrameWidth,
-                    (Frame / FramesPerRow) * FrameHeight, FrameWidth, FrameHeight);
+  Canvas.drawPixmap(
+      QRectF(0, 0, Width / Ratio, Height / Ratio), FFrames,
+      QRectF((Frame % FramesPerRow) * Width, (Frame / FramesPerRow) * Height, Width, Height));
 }
 
 void TJvBmpAnimator::mousePressEvent(QMouseEvent* Event) {

@@ -7,8 +7,9 @@
 #include <functional>
 
 // A burning deck: a 30 × 60 flame drawn through its mask over a hit cell, stepping through
-// its frames while active. The window's one fire timer steps every burning sprite at once,
-// so that their repaints share each tick.
+// its frames while active. The sheet may hold the frames at the screen's scale: its device
+// pixel ratio says how many of its pixels make one of the sprite's. The window's one fire timer
+// steps every burning sprite at once, so that their repaints share each tick.
 class TJvBmpAnimator : public QWidget {
 public:
   static constexpr int FrameWidth = 30;

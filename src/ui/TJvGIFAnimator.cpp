@@ -5,16 +5,26 @@
 #include <QImageReader>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
-TJvGIFAnimator::TJvGIFAnimator(QWidget* Parent, const QString& Gif) : QWidget(Parent) {
+TJvGIFAnimator::TJvGIFAnimator(QWidget* Parent, const QString& Gif, qreal Ratio) : QWidget(Parent) {
   QImageReader Reader(Gif);
-  // Qt composes each frame over the previous one by the GIF's disposal methods.
+  // Qt composes each frame over the previous one by the GIF's disposal methods, and reads the
+  // scale of a name@2x.gif into the frame's device pixel ratio.
   for (QImage Frame; Reader.read(&Frame);) {
+    const qreal Scale = Frame.devicePixelRatio();
+    if (std::abs(Scale - Ratio) >= 0.01 && Ratio > 0) {
+      Frame =
+          Frame.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+              .scaled(qRound(Frame.width() / Scale * Ratio), qRound(Frame.height() / Scale * Ratio),
+                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      Frame.setDevicePixelRatio(Ratio);
+    }
     FFrames.push_back(Frame);
     FDelays.push_back(Reader.nextImageDelay());
   }
   if (!FFrames.empty())
-    resize(FFrames.front().size());
+    resize(FFrames.front().deviceIndependentSize().toSize());
   FTimer.setSingleShot(true);
   FTimer.setTimerType(Qt::PreciseTimer);
   QObject::connect(&FTimer, &QTimer::timeout, this, [this] { TimerTick(); });

@@ -15,7 +15,9 @@ class TJvGIFAnimator : public QWidget {
 public:
   using TStopEvent = std::function<void(TJvGIFAnimator& Sender, uint32_t Shot)>;
 
-  TJvGIFAnimator(QWidget* Parent, const QString& Gif);
+  // Gif may be drawn at 2x or 3x (name@2x.gif): its frames are shown at their logical size,
+  // scaled smoothly to the screen's Ratio when that is not the file's own scale.
+  TJvGIFAnimator(QWidget* Parent, const QString& Gif, qreal Ratio = 1.0);
 
   void Start(uint32_t Shot);
   void Stop();

@@ -129,10 +129,10 @@ void TSalvoraMainWin::CreateComponents() {
   Image2->setGeometry(0, 384, 681, 87);
   Image2->setPixmap(FPictures.FFooter);
 
-  MyCannon = new TJvGIFAnimator(this, FPictures.FMyCannon);
+  MyCannon = new TJvGIFAnimator(this, FPictures.FMyCannon, FPictures.FRatio);
   MyCannon->setGeometry(3, 383, 110, 87);
   MyCannon->FOnStop = [this](TJvGIFAnimator&, uint32_t Shot) { FGame.MyCannonStop(Shot); };
-  EnemyCannon = new TJvGIFAnimator(this, FPictures.FEnemyCannon);
+  EnemyCannon = new TJvGIFAnimator(this, FPictures.FEnemyCannon, FPictures.FRatio);
   EnemyCannon->setGeometry(569, 383, 110, 87);
   EnemyCannon->FOnStop = [this](TJvGIFAnimator&, uint32_t Shot) { FGame.EnemyCannonStop(Shot); };
 

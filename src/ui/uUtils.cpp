@@ -117,3 +117,16 @@ void RotateBitmap(QImage& Picture, uint32_t BackColour, double Angle) {
     GeneralTurn(Picture, Source, BackColour, Angle);
   }
 }
+
+void TurnShipPicture(QImage& Picture, int Scale) {
+  RotateBitmap(Picture, 0xFFFFFF, -90);
+  // One device row lower already; Scale - 1 more, the rows above filled with white.
+  const int Shift = std::min(Scale - 1, Picture.height());
+  if (Shift <= 0)
+    return;
+  const qsizetype Bytes = qsizetype(Picture.width()) * BytesPerPixel;
+  for (int Y = Picture.height() - 1; Y >= Shift; --Y)
+    std::memcpy(Picture.scanLine(Y), Picture.constScanLine(Y - Shift), Bytes);
+  for (int Y = 1; Y <= Shift && Y < Picture.height(); ++Y)
+    std::memset(Picture.scanLine(Y), 0xFF, Bytes);
+}

@@ -13,3 +13,9 @@
 // round-half-to-even, so -90 gives a picture whose content lies one row lower than an exact
 // quarter turn, with a first row of BackColour. The vertical ship pictures rely on that.
 void RotateBitmap(QImage& Picture, uint32_t BackColour, double Angle);
+
+// The vertical ship picture from the horizontal one, drawn at Scale device pixels to a logical
+// one: RotateBitmap's -90 turn, whose content lies one row lower than an exact quarter turn
+// with a first row of white. On a finer raster that row is Scale device rows, so that the
+// vertical ships look the same at every scale.
+void TurnShipPicture(QImage& Picture, int Scale);

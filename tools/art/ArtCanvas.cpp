@@ -40,6 +40,10 @@ QImage FlattenToKey(const QImage& Drawing, QColor Fringe, QColor Key) {
   return Result;
 }
 
+QString ScaledName(const QString& Base, const QString& Suffix, int Scale) {
+  return Scale == 1 ? Base + Suffix : QStringLiteral("%1@%2x%3").arg(Base).arg(Scale).arg(Suffix);
+}
+
 QColor Mix(QColor A, QColor B, double T) {
   T = std::clamp(T, 0.0, 1.0);
   return QColor(int(A.red() + (B.red() - A.red()) * T + 0.5),

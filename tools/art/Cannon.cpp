@@ -168,12 +168,13 @@ void Fireball(QPainter& P, QPointF Centre, double Radius, uint32_t Seed) {
 // transparency, so where the cloud lies over bare ground its colour is blended with the
 // footer's wood and the pixel drawn opaque; the outline follows a smooth density, so the cloud
 // never breaks into loose pixels.
-void Smoke(QPainter& P, QPointF Centre, double Radius, double ShadeLevel, double Opacity,
+void Smoke(QPainter& P, int Scale, QPointF Centre, double Radius, double ShadeLevel, double Opacity,
            uint32_t Seed) {
   TArtRandom Random(Seed);
   const TNoise Billows(Seed);
   const QColor Base = Mix(QColor(34, 32, 32), QColor(236, 236, 232), ShadeLevel);
-  QImage Density = MakeCanvas(Width, Height), Lit = MakeCanvas(Width, Height);
+  const int W = Width * Scale, H = Height * Scale;
+  QImage Density = MakeCanvas(W, H), Lit = MakeCanvas(W, H);
   {
     QPainter D(&Density), L(&Lit);
     for (QPainter* Layer : {&D, &L}) {
@@ -199,21 +200,22 @@ void Smoke(QPainter& P, QPointF Centre, double Radius, double ShadeLevel, double
       L.drawEllipse(C, R * 1.25, R * 1.25);
     }
   }
-  QImage Backing = MakeCanvas(Width, Height), Cloud = MakeCanvas(Width, Height);
+  QImage Backing = MakeCanvas(W, H), Cloud = MakeCanvas(W, H);
   const QRgb Wood = WoodFringe.rgb();
-  for (int Y = 0; Y < Height; ++Y) {
+  for (int Y = 0; Y < H; ++Y) {
     const QRgb* DRow = reinterpret_cast<const QRgb*>(Density.constScanLine(Y));
     const QRgb* LRow = reinterpret_cast<const QRgb*>(Lit.constScanLine(Y));
     QRgb* BRow = reinterpret_cast<QRgb*>(Backing.scanLine(Y));
     QRgb* CRow = reinterpret_cast<QRgb*>(Cloud.scanLine(Y));
-    for (int X = 0; X < Width; ++X) {
+    for (int X = 0; X < W; ++X) {
       const double Cover = qAlpha(DRow[X]) / 255.0;
       if (Cover <= 0.0)
         continue;
       if (Cover >= 0.5)
         BRow[X] = Wood;
       const QColor Puffs = qAlpha(LRow[X]) ? QColor::fromRgba(qUnpremultiply(LRow[X])) : Base;
-      const QColor Shaded = Shade(Puffs, 0.9 + 0.2 * Billows.Fractal(X / 7.0, Y / 7.0, 2));
+      const QColor Shaded = Shade(
+          Puffs, 0.9 + 0.2 * Billows.Fractal(Logical(X, Scale) / 7.0, Logical(Y, Scale) / 7.0, 2));
       CRow[X] = qPremultiply(
           qRgba(Shaded.red(), Shaded.green(), Shaded.blue(), int(255 * Opacity * Cover + 0.5)));
     }
@@ -250,13 +252,15 @@ QImage Finish(const QImage& Canvas) {
 
 } // namespace
 
-QList<QImage> MakeCannonFrames() {
+QList<QImage> MakeCannonFrames(int Scale) {
   QList<QImage> Frames;
   const QPointF Exit(116, -8); // the ball leaves beyond the top right corner
   for (int K = 0; K < FrameCount; ++K) {
-    QImage Canvas = MakeCanvas(Width, Height);
+    QImage Canvas = MakeCanvas(Width * Scale, Height * Scale);
     QPainter P(&Canvas);
     P.setRenderHint(QPainter::Antialiasing);
+    if (Scale != 1)
+      P.scale(Scale, Scale);
     // Drawn a little larger than modelled, standing on the bottom edge, to fill the frame.
     P.translate(0, Height);
     P.scale(1.12, 1.12);
@@ -273,45 +277,45 @@ QList<QImage> MakeCannonFrames() {
       break;
     case 3:
       Cannon(P, 3);
-      Smoke(P, M + QPointF(-2, 2), 10, 0.0, 1.0, 31);
+      Smoke(P, Scale, M + QPointF(-2, 2), 10, 0.0, 1.0, 31);
       Fireball(P, M + QPointF(8, -7), 18.0, 13);
       break;
     case 4:
       Cannon(P, 2);
-      Smoke(P, M + QPointF(2, -1), 16, 0.02, 1.0, 32);
+      Smoke(P, Scale, M + QPointF(2, -1), 16, 0.02, 1.0, 32);
       Fireball(P, M + QPointF(7, -6), 9.0, 14);
       Ball(P, M + Path * 0.22, Path);
       break;
     case 5:
       Cannon(P, 1);
-      Smoke(P, M + QPointF(3, -3), 20, 0.08, 0.96, 33);
+      Smoke(P, Scale, M + QPointF(3, -3), 20, 0.08, 0.96, 33);
       Ball(P, M + Path * 0.45, Path);
       break;
     case 6:
       Cannon(P, 0);
-      Smoke(P, M + QPointF(4, -5), 23, 0.22, 0.9, 34);
+      Smoke(P, Scale, M + QPointF(4, -5), 23, 0.22, 0.9, 34);
       Ball(P, M + Path * 0.68, Path);
       break;
     case 7:
       Cannon(P, 0);
-      Smoke(P, M + QPointF(5, -7), 24, 0.4, 0.8, 35);
+      Smoke(P, Scale, M + QPointF(5, -7), 24, 0.4, 0.8, 35);
       Ball(P, M + Path * 0.92, Path); // only its trail is left in the corner
       break;
     case 8:
       Cannon(P, 0);
-      Smoke(P, M + QPointF(6, -9), 26, 0.58, 0.68, 36);
+      Smoke(P, Scale, M + QPointF(6, -9), 26, 0.58, 0.68, 36);
       break;
     case 9:
       Cannon(P, 0);
-      Smoke(P, M + QPointF(7, -11), 26, 0.76, 0.56, 37);
+      Smoke(P, Scale, M + QPointF(7, -11), 26, 0.76, 0.56, 37);
       break;
     case 10:
       Cannon(P, 0);
-      Smoke(P, M + QPointF(8, -13), 25, 0.9, 0.44, 38);
+      Smoke(P, Scale, M + QPointF(8, -13), 25, 0.9, 0.44, 38);
       break;
     case 11:
       Cannon(P, 0);
-      Smoke(P, M + QPointF(9, -15), 23, 0.96, 0.32, 39);
+      Smoke(P, Scale, M + QPointF(9, -15), 23, 0.96, 0.32, 39);
       break;
     default: // 0 and 12: at rest
       Cannon(P, 0);
@@ -337,7 +341,7 @@ QByteArray EncodeCannonGif(const QList<QImage>& Frames) {
     Quantizer.AddPicture(F);
   }
   const QList<QRgb> Palette = Quantizer.Build(254);
-  TGifEncoder Encoder(Width, Height, Palette, TransparentIndex);
+  TGifEncoder Encoder(Frames.value(0).width(), Frames.value(0).height(), Palette, TransparentIndex);
   for (int K = 0; K < Frames.size(); ++K) {
     TGifEncoder::TFrame Frame;
     Frame.Indexed = Quantizer.Map(Frames[K]);

@@ -10,7 +10,8 @@
 // transparent colour. Frame 0 and frame 12 show the cannon at rest, muzzle up to the right;
 // frame 1 a muzzle flash; frame 2 only the growing fireball, to be laid over frame 1; then the
 // ball leaves through the top right corner and black smoke turns grey, white and fades.
-QList<QImage> MakeCannonFrames();
+// Scale 2 or 3 draws the same frames at 220 x 174 or 330 x 261.
+QList<QImage> MakeCannonFrames(int Scale = 1);
 
 // The same frames as the computer's cannon: mirrored, muzzle up to the left.
 QList<QImage> MirrorFrames(const QList<QImage>& Frames);

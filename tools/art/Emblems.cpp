@@ -10,15 +10,16 @@
 #include <algorithm>
 #include <cmath>
 
-QImage MakeTargetCursor() {
-  QImage Cursor(32, 32, QImage::Format_ARGB32);
+QImage MakeTargetCursor(int Scale) {
+  QImage Cursor(32 * Scale, 32 * Scale, QImage::Format_ARGB32);
   Cursor.fill(Qt::transparent);
   const QRgb Black = qRgba(0, 0, 0, 255);
-  for (int Y = 0; Y < 32; ++Y) {
-    for (int X = 0; X < 32; ++X) {
-      const double DX = X + 0.5 - 16.0, DY = Y + 0.5 - 16.0;
+  for (int Y = 0; Y < Cursor.height(); ++Y) {
+    for (int X = 0; X < Cursor.width(); ++X) {
+      const double DX = Logical(X, Scale) + 0.5 - 16.0, DY = Logical(Y, Scale) + 0.5 - 16.0;
       const double Distance = std::sqrt(DX * DX + DY * DY);
-      const bool Bar = X == 15 || X == 16 || Y == 15 || Y == 16;
+      const int Column = X / Scale, Row = Y / Scale;
+      const bool Bar = Column == 15 || Column == 16 || Row == 15 || Row == 16;
       const bool Ring = std::abs(Distance - 10.6) < 0.62;
       if (Bar || Ring) {
         Cursor.setPixel(X, Y, Black);

@@ -41,15 +41,22 @@ QColor FlameColour(double T) {
   return Stops[5].C;
 }
 
-void Put(QImage& Frame, int X, int Y, QColor C) {
-  if (X >= FirstColumn && X <= LastColumn && Y >= 0 && Y <= BaseRow) {
-    Frame.setPixel(X, Y, C.rgb());
-  }
+bool InBounds(int X, int Y) {
+  return X >= FirstColumn && X <= LastColumn && Y >= 0 && Y <= BaseRow;
+}
+
+// A spark: the whole logical pixel (X, Y), Scale x Scale device pixels.
+void Put(QImage& Frame, int Scale, int X, int Y, QColor C) {
+  if (!InBounds(X, Y))
+    return;
+  for (int DY = 0; DY < Scale; ++DY)
+    for (int DX = 0; DX < Scale; ++DX)
+      Frame.setPixel(X * Scale + DX, Y * Scale + DY, C.rgb());
 }
 
 } // namespace
 
-QList<QImage> MakeFireFrames() {
+QList<QImage> MakeFireFrames(int Scale) {
   const TNoise Turbulence(0xF17Eu);
   const TNoise Tongues(0x70A6u);
   QList<QImage> Result;
@@ -60,9 +67,12 @@ QList<QImage> MakeFireFrames() {
     const double Wide = 9.6 + 0.9 * std::sin(3 * Theta + 0.8);
     const double Sway = 2.4 * std::sin(Theta * 4 + 0.5) + 1.2 * std::sin(Theta * 7);
 
-    QImage Frame(Width, Height, QImage::Format_ARGB32);
+    QImage Frame(Width * Scale, Height * Scale, QImage::Format_ARGB32);
     Frame.fill(Qt::transparent);
-    for (int Y = 0; Y <= BaseRow; ++Y) {
+    // Device rows and columns; Y and X are the logical coordinates of their centres.
+    for (int DY = 0; DY < (BaseRow + 1) * Scale; ++DY) {
+      const int Row = DY / Scale;
+      const double Y = Logical(DY, Scale);
       const double H = (BaseRow + 0.5 - Y) / Tall; // 0 at the base, 1 at the tip
       if (H > 1.35) {
         continue;
@@ -70,7 +80,8 @@ QList<QImage> MakeFireFrames() {
       const double Centre = 14.5 + Sway * std::pow(std::min(H, 1.2), 1.6);
       const double Half =
           Wide * std::pow(std::max(0.0, 1.0 - H * 0.85), 0.85) * std::min(1.0, (H + 0.32) * 2.2);
-      for (int X = FirstColumn; X <= LastColumn; ++X) {
+      for (int DX = FirstColumn * Scale; DX < (LastColumn + 1) * Scale; ++DX) {
+        const double X = Logical(DX, Scale);
         const double NY = (Y + K * Rise) / NoiseScale;
         const double N = Turbulence.Fractal(X / 5.0, NY, 3, 0.55, 0, NoisePeriod);
         const double Tongue = Tongues.Value(X / 3.0, NY * 1.6, 0, int(NoisePeriod * 1.6 + 0.5));
@@ -78,12 +89,13 @@ QList<QImage> MakeFireFrames() {
         const double Edge = 1.0 - std::abs(X + 0.5 - Centre) / std::max(Half, 0.5);
         const double I = Edge - (N - 0.5) * (0.5 + 1.3 * H) - (Tongue - 0.5) * 0.6 * H -
                          std::max(0.0, H - 0.85) * 2.2;
-        const bool Base = Y >= BaseRow - 1 && std::abs(X + 0.5 - 14.5) <= Wide * 0.72;
+        const bool Base = Row >= BaseRow - 1 && std::abs(X + 0.5 - 14.5) <= Wide * 0.72;
         if (I <= 0.0 && !Base) {
           continue;
         }
         const double Heat = std::clamp(I, 0.0, 1.0) * (0.98 - 0.55 * H) + 0.1 * (1.0 - H);
-        Put(Frame, X, Y, FlameColour(Heat));
+        if (InBounds(DX / Scale, Row))
+          Frame.setPixel(DX, DY, FlameColour(Heat).rgb());
       }
     }
     // Sparks: each lives five frames, rising and drifting; births are spread over the loop.
@@ -100,9 +112,9 @@ QList<QImage> MakeFireFrames() {
       const int X = int(X0 + Drift * Age);
       const int Y = int(Start - Tall * 0.55 - 5.5 * Age);
       const QColor Hot = Age < 3 ? QColor(255, 236, 150) : QColor(250, 160, 50);
-      Put(Frame, X, Y, Hot);
+      Put(Frame, Scale, X, Y, Hot);
       if (Age < 3) {
-        Put(Frame, X - (Drift > 0 ? 1 : 0), Y + 1, QColor(226, 100, 24));
+        Put(Frame, Scale, X - (Drift > 0 ? 1 : 0), Y + 1, QColor(226, 100, 24));
       }
     }
     Result.append(Frame);
@@ -111,15 +123,16 @@ QList<QImage> MakeFireFrames() {
 }
 
 QImage MakeFireSheet(const QList<QImage>& FramesList) {
-  QImage Sheet(Width * 4, Height * ((FramesList.size() + 3) / 4), QImage::Format_RGB888);
+  const int W = FramesList.value(0).width(), H = FramesList.value(0).height();
+  QImage Sheet(W * 4, H * ((FramesList.size() + 3) / 4), QImage::Format_RGB888);
   Sheet.fill(Qt::black);
   for (int K = 0; K < FramesList.size(); ++K) {
     const QImage& F = FramesList[K];
-    for (int Y = 0; Y < Height; ++Y) {
-      for (int X = 0; X < Width; ++X) {
+    for (int Y = 0; Y < H; ++Y) {
+      for (int X = 0; X < W; ++X) {
         const QRgb P = F.pixel(X, Y);
         if (qAlpha(P) != 0) {
-          Sheet.setPixel((K % 4) * Width + X, (K / 4) * Height + Y, P);
+          Sheet.setPixel((K % 4) * W + X, (K / 4) * H + Y, P);
         }
       }
     }
@@ -128,14 +141,15 @@ QImage MakeFireSheet(const QList<QImage>& FramesList) {
 }
 
 QImage MakeFireMask(const QList<QImage>& FramesList) {
-  QImage Mask(Width * 4, Height * ((FramesList.size() + 3) / 4), QImage::Format_Mono);
+  const int W = FramesList.value(0).width(), H = FramesList.value(0).height();
+  QImage Mask(W * 4, H * ((FramesList.size() + 3) / 4), QImage::Format_Mono);
   Mask.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
   Mask.fill(1); // everything transparent but the flame pixels
   for (int K = 0; K < FramesList.size(); ++K) {
-    for (int Y = 0; Y < Height; ++Y) {
-      for (int X = 0; X < Width; ++X) {
+    for (int Y = 0; Y < H; ++Y) {
+      for (int X = 0; X < W; ++X) {
         if (qAlpha(FramesList[K].pixel(X, Y)) != 0) {
-          Mask.setPixel((K % 4) * Width + X, (K / 4) * Height + Y, 0);
+          Mask.setPixel((K % 4) * W + X, (K / 4) * H + Y, 0);
         }
       }
     }

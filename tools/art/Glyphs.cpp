@@ -77,20 +77,24 @@ void DrawCannon(QPainter& P) {
 
 } // namespace
 
-QImage MakeNewGlyph() {
-  QImage Canvas = MakeCanvas(20, 21);
+QImage MakeNewGlyph(int Scale) {
+  QImage Canvas = MakeCanvas(20 * Scale, 21 * Scale);
   QPainter P(&Canvas);
   P.setRenderHint(QPainter::Antialiasing);
+  if (Scale != 1)
+    P.scale(Scale, Scale);
   DrawWheel(P);
   P.end();
   return FlattenToKey(Canvas, ButtonFace, Qt::white);
 }
 
-QImage MakeStartGlyph() {
-  QImage Enabled = MakeCanvas(21, 21);
+QImage MakeStartGlyph(int Scale) {
+  QImage Enabled = MakeCanvas(21 * Scale, 21 * Scale);
   {
     QPainter P(&Enabled);
     P.setRenderHint(QPainter::Antialiasing);
+    if (Scale != 1)
+      P.scale(Scale, Scale);
     P.translate(1.5, 0.5);
     DrawCannon(P);
   }
@@ -102,19 +106,21 @@ QImage MakeStartGlyph() {
       Disabled.setPixel(X, Y, qRgba(128, 128, 128, A));
     }
   }
-  QImage Both = MakeCanvas(42, 21);
+  QImage Both = MakeCanvas(42 * Scale, 21 * Scale);
   {
     QPainter P(&Both);
     P.drawImage(0, 0, Enabled);
-    P.drawImage(21, 0, Disabled);
+    P.drawImage(21 * Scale, 0, Disabled);
   }
   return FlattenToKey(Both, ButtonFace, QColor(0, 255, 0));
 }
 
-QImage MakeOptionsGlyph() {
-  QImage Glyph(16, 16, QImage::Format_RGB888);
+QImage MakeOptionsGlyph(int Scale) {
+  QImage Glyph(16 * Scale, 16 * Scale, QImage::Format_RGB888);
   Glyph.fill(QColor(255, 0, 255));
   QPainter P(&Glyph); // crisp pixels: no antialiasing at this size
+  if (Scale != 1)
+    P.scale(Scale, Scale);
   P.setPen(Qt::NoPen);
   P.fillRect(1, 1, 14, 13, QColor(64, 64, 72));   // frame
   P.fillRect(2, 2, 12, 2, QColor(20, 60, 170));   // title bar
@@ -127,9 +133,20 @@ QImage MakeOptionsGlyph() {
     P.fillRect(8, Y + 1, 5, 1, QColor(130, 130, 136)); // a line of label text
     P.fillRect(8, Y + 3, 3, 1, QColor(170, 170, 176));
   }
-  P.end();
-  // The ticks, pixel by pixel, reaching out of their boxes as a hand-drawn tick does.
+  // The ticks, reaching out of their boxes as a hand-drawn tick does: one pixel wide strokes
+  // at 1x, set pixel by pixel; on a finer raster a smooth stroke along the same pixels.
   const QRgb Tick = qRgb(0, 140, 40);
+  if (Scale != 1) {
+    P.setRenderHint(QPainter::Antialiasing);
+    P.setPen(QPen(QColor(Tick), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    for (int Box = 0; Box < 2; ++Box) {
+      const double Y = 5 + Box * 4;
+      P.drawPolyline(QPolygonF({{4.5, Y + 1.3}, {5.2, Y + 2.5}, {7.6, Y + 0.4}}));
+    }
+    P.end();
+    return Glyph;
+  }
+  P.end();
   for (int Box = 0; Box < 2; ++Box) {
     const int Y = 5 + Box * 4;
     Glyph.setPixel(4, Y + 1, Tick);

@@ -58,8 +58,8 @@ double Slope(const std::vector<TWave>& Waves, const TNoise& Noise, double WX, do
 
 } // namespace
 
-QImage MakeSeaBackground(const TSeaLook& Look) {
-  QImage Sea(Size, Size, QImage::Format_RGB888);
+QImage MakeSeaBackground(const TSeaLook& Look, int Scale) {
+  QImage Sea(Size * Scale, Size * Scale, QImage::Format_RGB888);
   const std::vector<TWave> Waves = MakeWaves(Look);
   const TNoise Noise(Look.Seed ^ 0x5EA5EAu);
   const TNoise Clouds(Look.Seed ^ 0xC10D5u);
@@ -69,27 +69,30 @@ QImage MakeSeaBackground(const TSeaLook& Look) {
   const QColor Haze = Mix(SkyLow, Look.Lit, 0.45);
   const QColor Glint(236, 244, 246);
 
-  for (int Y = 0; Y < Size; ++Y) {
+  for (int Y = 0; Y < Sea.height(); ++Y) {
     uchar* Row = Sea.scanLine(Y);
-    for (int X = 0; X < Size; ++X) {
+    const int LogicalRow = Y / Scale;
+    const double LY = Logical(Y, Scale);
+    for (int X = 0; X < Sea.width(); ++X) {
       QColor C;
-      if (Y < SkyRows) {
-        const double T = Y / double(SkyRows - 1);
+      if (LogicalRow < SkyRows) {
+        const double T = std::max(0.0, LY / double(SkyRows - 1));
         C = Mix(SkyTop, SkyLow, std::pow(T, 0.8));
-        const double Cloud = Clouds.Fractal(X / 40.0, Y / 4.0, 4);
+        const double Cloud = Clouds.Fractal(Logical(X, Scale) / 40.0, LY / 4.0, 4);
         C = Mix(C, QColor(246, 246, 244), std::max(0.0, Cloud - 0.5) * 1.6);
       } else {
         double R = 0, G = 0, B = 0;
         for (int SY = 0; SY < Samples; ++SY) {
           for (int SX = 0; SX < Samples; ++SX) {
-            const double PX = X + (SX + 0.5) / Samples;
-            const double PY = Y + (SY + 0.5) / Samples;
+            const double PX = (X + (SX + 0.5) / Samples) / Scale;
+            const double PY = (Y + (SY + 0.5) / Samples) / Scale;
             // Perspective: rows just below the horizon are far away and compressed.
             const double Depth = (PY - SkyRows) / double(Size - SkyRows); // 0 at the horizon
             const double Distance = 1.0 / (Depth + 0.035);
             const double WZ = Distance * 1.6;
             const double WX = (PX - Size / 2.0) / Size * Distance * 1.9;
-            const double Footprint = Distance * Distance / Size * 1.6;
+            // A device pixel's footprint: a finer raster keeps finer ripples.
+            const double Footprint = Distance * Distance / Size * 1.6 / Scale;
             const double S = Slope(Waves, Noise, WX, WZ, Footprint);
             // Far water reflects more of the sky (grazing view).
             const double Fresnel = std::clamp(0.12 + 0.75 * std::exp(-Depth * 9.0), 0.0, 0.9);
@@ -107,7 +110,7 @@ QImage MakeSeaBackground(const TSeaLook& Look) {
         }
         const double N = Samples * Samples;
         C = QColor(int(R / N + 0.5), int(G / N + 0.5), int(B / N + 0.5));
-        if (Y == SkyRows) {
+        if (LogicalRow == SkyRows) {
           C = Mix(C, Look.Deep, 0.35); // the horizon line, a little darker than the haze
         }
       }

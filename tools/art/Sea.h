@@ -16,4 +16,5 @@ struct TSeaLook {
 
 // Open sea seen from a little above the water, 320 x 320, RGB: a pale sky band in the top
 // 8 rows, the horizon below it, ripples over the rest that grow finer towards the horizon.
-QImage MakeSeaBackground(const TSeaLook& Look);
+// Scale 2 or 3 paints the same sea on a finer raster, with the ripples a finer pixel can show.
+QImage MakeSeaBackground(const TSeaLook& Look, int Scale = 1);

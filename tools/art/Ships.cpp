@@ -257,10 +257,12 @@ void DrawDestroyer(QPainter& P) {
 
 } // namespace
 
-QImage MakeShip(int Decks) {
-  QImage Canvas = MakeCanvas(32 * Decks, 32);
+QImage MakeShip(int Decks, int Scale) {
+  QImage Canvas = MakeCanvas(32 * Decks * Scale, 32 * Scale);
   QPainter P(&Canvas);
   P.setRenderHint(QPainter::Antialiasing);
+  if (Scale != 1)
+    P.scale(Scale, Scale);
   switch (Decks) {
   case 1:
     DrawSubmarine(P);

@@ -8,13 +8,15 @@
 #include <algorithm>
 #include <cmath>
 
-QImage MakeWood(int Width, int Height, const TWoodLook& Look) {
+QImage MakeWood(int Width, int Height, const TWoodLook& Look, int Scale) {
   const TNoise Warp(Look.Seed);
   const TNoise Fibres(Look.Seed ^ 0xF1B3u);
-  QImage Wood(Width, Height, QImage::Format_RGB888);
-  for (int Y = 0; Y < Height; ++Y) {
-    uchar* Row = Wood.scanLine(Y);
-    for (int X = 0; X < Width; ++X) {
+  QImage Wood(Width * Scale, Height * Scale, QImage::Format_RGB888);
+  for (int DY = 0; DY < Wood.height(); ++DY) {
+    uchar* Row = Wood.scanLine(DY);
+    const double Y = Logical(DY, Scale);
+    for (int DX = 0; DX < Wood.width(); ++DX) {
+      const double X = Logical(DX, Scale);
       const double W = Warp.Fractal(X / Look.WarpScale, Y / (Look.WarpScale * 0.35), 4);
       const double G = (Y + Look.Warp * (W - 0.5) * 40.0) * Look.Lines;
       const double Ring = G - std::floor(G);
@@ -24,12 +26,12 @@ QImage MakeWood(int Width, int Height, const TWoodLook& Look) {
       const double T = std::clamp(0.18 + 0.55 * Late + 0.35 * (Fibre - 0.5), 0.0, 1.0);
       QColor C = Mix(Look.Light, Look.Dark, T);
       // Pores: fine dark flecks along the grain.
-      if (Fibres.Hash(X / 3, Y) > 0.985) {
+      if (Fibres.Hash(DX / Scale / 3, DY / Scale) > 0.985) {
         C = Shade(C, 0.86);
       }
-      Row[3 * X] = uchar(C.red());
-      Row[3 * X + 1] = uchar(C.green());
-      Row[3 * X + 2] = uchar(C.blue());
+      Row[3 * DX] = uchar(C.red());
+      Row[3 * DX + 1] = uchar(C.green());
+      Row[3 * DX + 2] = uchar(C.blue());
     }
   }
   return Wood;
@@ -37,10 +39,11 @@ QImage MakeWood(int Width, int Height, const TWoodLook& Look) {
 
 namespace {
 
-// A bevel: a light top edge and a dark bottom edge, so the strip reads as a board.
-void Bevel(QImage& Wood, int Depth) {
-  for (int D = 0; D < Depth; ++D) {
-    const double Strength = 1.0 - D / double(Depth);
+// A bevel: a light top edge and a dark bottom edge, so the strip reads as a board. Depth is
+// logical; each device row takes the strength of its logical row.
+void Bevel(QImage& Wood, int Depth, int Scale) {
+  for (int D = 0; D < Depth * Scale; ++D) {
+    const double Strength = 1.0 - D / Scale / double(Depth);
     for (int X = 0; X < Wood.width(); ++X) {
       const QColor Top = QColor(Wood.pixel(X, D));
       Wood.setPixel(X, D, Shade(Top, 1.0 + 0.22 * Strength).rgb());
@@ -53,16 +56,16 @@ void Bevel(QImage& Wood, int Depth) {
 
 } // namespace
 
-QImage MakeHeaderStrip() {
-  QImage Wood =
-      MakeWood(681, 44, {0x0A4Bu, QColor(222, 190, 140), QColor(160, 116, 66), 0.3, 0.3, 320.0});
-  Bevel(Wood, 2);
+QImage MakeHeaderStrip(int Scale) {
+  QImage Wood = MakeWood(
+      681, 44, {0x0A4Bu, QColor(222, 190, 140), QColor(160, 116, 66), 0.3, 0.3, 320.0}, Scale);
+  Bevel(Wood, 2, Scale);
   return Wood;
 }
 
-QImage MakeFooterStrip() {
-  QImage Wood =
-      MakeWood(681, 87, {0xF00Du, QColor(196, 128, 72), QColor(110, 58, 28), 0.14, 1.5, 260.0});
-  Bevel(Wood, 3);
+QImage MakeFooterStrip(int Scale) {
+  QImage Wood = MakeWood(
+      681, 87, {0xF00Du, QColor(196, 128, 72), QColor(110, 58, 28), 0.14, 1.5, 260.0}, Scale);
+  Bevel(Wood, 3, Scale);
   return Wood;
 }

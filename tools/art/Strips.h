@@ -15,11 +15,12 @@ struct TWoodLook {
   double WarpScale = 0.0;
 };
 
-// A board of Width x Height with the grain running along it, RGB.
-QImage MakeWood(int Width, int Height, const TWoodLook& Look);
+// A board of Width x Height logical pixels with the grain running along it, RGB, at Scale
+// device pixels to a logical one.
+QImage MakeWood(int Width, int Height, const TWoodLook& Look, int Scale = 1);
 
-// The wooden strips of the main window, RGB.
+// The wooden strips of the main window, RGB; sizes logical, as for MakeWood.
 // Header, 681 x 44: light oak with fine straight grain.
-QImage MakeHeaderStrip();
+QImage MakeHeaderStrip(int Scale = 1);
 // Footer, 681 x 87: warmer wood with a pronounced grain figure.
-QImage MakeFooterStrip();
+QImage MakeFooterStrip(int Scale = 1);

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Сальвора developers
 // Writes every picture of the game into one folder: salvora-art <folder>.
 // The output depends on nothing but this code: fixed seeds, no clock, no text rendering.
+#include "ArtCanvas.h"
 #include "Cannon.h"
 #include "Emblems.h"
 #include "Fire.h"
@@ -48,27 +49,34 @@ int main(int argc, char** argv) {
     return 1;
   }
   bool Ok = true;
-  Ok &= Save(MakeSeaBackground({0x1234u, QColor(16, 58, 112), QColor(58, 126, 170), 0.35}), Folder,
-             "background-my.png");
-  Ok &= Save(MakeSeaBackground({0x9876u, QColor(12, 74, 98), QColor(50, 140, 142), -0.5}), Folder,
-             "background-enemy.png");
-  for (int Decks = 1; Decks <= 4; ++Decks) {
-    Ok &= Save(MakeShip(Decks), Folder, QStringLiteral("ship%1.png").arg(Decks));
+  // Every picture at 1x, 2x and 3x (name.png, name@2x.png, name@3x.png), from the same code.
+  for (int Scale = 1; Scale <= 3; ++Scale) {
+    auto Name = [Scale](const QString& Base, const QString& Suffix = QStringLiteral(".png")) {
+      return ScaledName(Base, Suffix, Scale);
+    };
+    Ok &= Save(MakeSeaBackground({0x1234u, QColor(16, 58, 112), QColor(58, 126, 170), 0.35}, Scale),
+               Folder, Name("background-my"));
+    Ok &= Save(MakeSeaBackground({0x9876u, QColor(12, 74, 98), QColor(50, 140, 142), -0.5}, Scale),
+               Folder, Name("background-enemy"));
+    for (int Decks = 1; Decks <= 4; ++Decks) {
+      Ok &= Save(MakeShip(Decks, Scale), Folder, Name(QStringLiteral("ship%1").arg(Decks)));
+    }
+    Ok &= Save(MakeTargetCursor(Scale), Folder, Name("cursor-target"));
+    Ok &= Save(MakeHeaderStrip(Scale), Folder, Name("header"));
+    Ok &= Save(MakeFooterStrip(Scale), Folder, Name("footer"));
+    Ok &= Save(MakeNewGlyph(Scale), Folder, Name("glyph-new"));
+    Ok &= Save(MakeStartGlyph(Scale), Folder, Name("glyph-start"));
+    Ok &= Save(MakeOptionsGlyph(Scale), Folder, Name("glyph-options"));
+    const QList<QImage> Fire = MakeFireFrames(Scale);
+    Ok &= Save(MakeFireSheet(Fire), Folder, Name("fire"));
+    Ok &= Save(MakeFireMask(Fire), Folder, Name("fire-mask"));
+    const QList<QImage> Cannon = MakeCannonFrames(Scale);
+    Ok &= SaveBytes(EncodeCannonGif(Cannon), Folder, Name("cannon-my", ".gif"));
+    Ok &= SaveBytes(EncodeCannonGif(MirrorFrames(Cannon)), Folder, Name("cannon-enemy", ".gif"));
   }
-  Ok &= Save(MakeTargetCursor(), Folder, "cursor-target.png");
-  for (int Size : {32, 48, 64, 128, 256}) {
+  // The icon is drawn at every size it is shown in; 32 px at 2x and 3x is 64 and 96 px.
+  for (int Size : {32, 48, 64, 96, 128, 256}) {
     Ok &= Save(MakeIcon(Size), Folder, QStringLiteral("icon-%1.png").arg(Size));
   }
-  Ok &= Save(MakeHeaderStrip(), Folder, "header.png");
-  Ok &= Save(MakeFooterStrip(), Folder, "footer.png");
-  Ok &= Save(MakeNewGlyph(), Folder, "glyph-new.png");
-  Ok &= Save(MakeStartGlyph(), Folder, "glyph-start.png");
-  Ok &= Save(MakeOptionsGlyph(), Folder, "glyph-options.png");
-  const QList<QImage> Fire = MakeFireFrames();
-  Ok &= Save(MakeFireSheet(Fire), Folder, "fire.png");
-  Ok &= Save(MakeFireMask(Fire), Folder, "fire-mask.png");
-  const QList<QImage> Cannon = MakeCannonFrames();
-  Ok &= SaveBytes(EncodeCannonGif(Cannon), Folder, "cannon-my.gif");
-  Ok &= SaveBytes(EncodeCannonGif(MirrorFrames(Cannon)), Folder, "cannon-enemy.gif");
   return Ok ? 0 : 1;
 }
