@@ -77,6 +77,7 @@ const std::vector<TKeyBinding>& TKeyboardPlay::Bindings() {
        "начать бой"},
       {K::kcOptions, PreferencesKeys(), nullptr, "настройки"},
       {K::kcAbout, {Qt::Key_F1}, nullptr, "о программе"},
+      {K::kcNetwork, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)}, nullptr, "игра по сети"},
   };
   return All;
 }
@@ -105,6 +106,7 @@ TKeyboardPlay::TKeyboardPlay(TSalvoraMainWin& Window) : QObject(&Window), FWindo
                                KeyNames(BindingOf(TKeyCommand::kcRandomFleet)));
   FWindow.btnOptions->setToolTip(WithKey(FWindow.btnOptions->text(), TKeyCommand::kcOptions));
   FWindow.lblAbout->setToolTip(WithKey(FWindow.lblAbout->text(), TKeyCommand::kcAbout));
+  FWindow.btnNet->setToolTip(WithKey(FWindow.btnNet->text(), TKeyCommand::kcNetwork));
   // A move over a widget that does not track the mouse reaches only the application's
   // filters, so the frame watches there.
   QCoreApplication::instance()->installEventFilter(this);
@@ -167,6 +169,9 @@ void TKeyboardPlay::Perform(TKeyCommand Command) {
     break;
   case TKeyCommand::kcAbout:
     FWindow.lblAboutClick();
+    break;
+  case TKeyCommand::kcNetwork:
+    FWindow.btnNet->click(); // disabled while a network game is on
     break;
   }
   // The frame may have moved, or gone over to the other board with the start of the battle.

@@ -30,6 +30,7 @@ enum class TKeyCommand {
   kcStart,
   kcOptions,
   kcAbout,
+  kcNetwork, // «Игра по сети»
 };
 
 struct TKeyBinding {

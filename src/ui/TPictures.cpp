@@ -133,6 +133,7 @@ TPictures::TPictures(qreal Ratio) : FRatio(Ratio > 0 ? Ratio : 1.0), FScale(Scal
   FFooter = ForScreen(Load("footer"), Scale, FRatio);
   FNewGlyph = QIcon(Glyph(Load("glyph-new"), Scale, FRatio));
   FOptionsGlyph = QIcon(Glyph(Load("glyph-options"), Scale, FRatio));
+  FNetGlyph = QIcon(Glyph(Load("glyph-net"), Scale, FRatio));
   // The start glyph's two halves are cut from the set before it is scaled to the screen.
   const QImage Start = Load("glyph-start");
   if (!Start.isNull()) {

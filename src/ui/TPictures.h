@@ -40,6 +40,7 @@ public:
   QIcon FNewGlyph;
   QIcon FStartGlyph; // the second image is shown while the button is disabled
   QIcon FOptionsGlyph;
+  QIcon FNetGlyph;
   QPixmap FFire; // 33 frames of 30 × 60 logical pixels, four to a row, masked
   QString FMyCannon = QStringLiteral(":/pictures/cannon-my.gif");
   QString FEnemyCannon = QStringLiteral(":/pictures/cannon-enemy.gif");

@@ -21,7 +21,9 @@ QString Text(const std::string& Utf8) {
 
 void TSalvoraMainWin::CreateNetComponents() {
   btnNet = new QPushButton(QStringLiteral("Игра по сети"), this);
-  btnNet->setGeometry(323, 8, 104, 27);
+  btnNet->setGeometry(323, 8, 110, 27);
+  btnNet->setIcon(FPictures.FNetGlyph);
+  btnNet->setIconSize({20, 20});
   QObject::connect(btnNet, &QPushButton::clicked, this, [this] { btnNetClick(); });
 
   FNetStrip = new TNetStrip(this);

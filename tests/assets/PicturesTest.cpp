@@ -178,7 +178,8 @@ TEST(Pictures, GlyphsHaveTheirSizesAndTransparentColours) {
   };
   for (const TCase& C : {TCase{"glyph-new.png", {20, 21}, qRgb(255, 255, 255)},
                          TCase{"glyph-start.png", {42, 21}, qRgb(0, 255, 0)},
-                         TCase{"glyph-options.png", {16, 16}, qRgb(255, 0, 255)}}) {
+                         TCase{"glyph-options.png", {16, 16}, qRgb(255, 0, 255)},
+                         TCase{"glyph-net.png", {20, 20}, qRgb(255, 255, 255)}}) {
     const QImage Glyph = Load(C.Name);
     ASSERT_EQ(Glyph.size(), C.Size) << C.Name;
     EXPECT_FALSE(Glyph.hasAlphaChannel()) << C.Name;

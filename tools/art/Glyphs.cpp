@@ -75,7 +75,38 @@ void DrawCannon(QPainter& P) {
   }
 }
 
+// A globe: the sea between two players anywhere.
+void DrawGlobe(QPainter& P) {
+  const QPointF C(10, 10);
+  QRadialGradient Sea(C - QPointF(2.5, 2.5), 10);
+  Sea.setColorAt(0, QColor(150, 200, 246));
+  Sea.setColorAt(1, QColor(28, 86, 170));
+  P.setBrush(Sea);
+  P.setPen(QPen(QColor(18, 44, 96), 1.2));
+  P.drawEllipse(C, 8.4, 8.4);
+  P.setBrush(Qt::NoBrush);
+  P.setPen(QPen(QColor(236, 244, 255), 0.9));
+  P.drawEllipse(C, 3.6, 8.2); // a meridian
+  P.drawLine(C - QPointF(0, 8.2), C + QPointF(0, 8.2));
+  P.drawLine(C - QPointF(8.2, 0), C + QPointF(8.2, 0)); // the equator
+  for (double Y : {-4.6, 4.6}) {
+    const double Half = std::sqrt(8.2 * 8.2 - Y * Y);
+    P.drawLine(C + QPointF(-Half, Y), C + QPointF(Half, Y));
+  }
+}
+
 } // namespace
+
+QImage MakeNetGlyph(int Scale) {
+  QImage Canvas = MakeCanvas(20 * Scale, 20 * Scale);
+  QPainter P(&Canvas);
+  P.setRenderHint(QPainter::Antialiasing);
+  if (Scale != 1)
+    P.scale(Scale, Scale);
+  DrawGlobe(P);
+  P.end();
+  return FlattenToKey(Canvas, ButtonFace, Qt::white);
+}
 
 QImage MakeNewGlyph(int Scale) {
   QImage Canvas = MakeCanvas(20 * Scale, 21 * Scale);

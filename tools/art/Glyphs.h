@@ -13,3 +13,5 @@ QImage MakeNewGlyph(int Scale = 1);
 QImage MakeStartGlyph(int Scale = 1);
 // Options, 16 x 16 on magenta: a small window with two ticked check boxes.
 QImage MakeOptionsGlyph(int Scale = 1);
+// «Игра по сети»: a globe, 20 x 20, white where the button shows through.
+QImage MakeNetGlyph(int Scale = 1);

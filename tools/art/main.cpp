@@ -67,6 +67,7 @@ int main(int argc, char** argv) {
     Ok &= Save(MakeNewGlyph(Scale), Folder, Name("glyph-new"));
     Ok &= Save(MakeStartGlyph(Scale), Folder, Name("glyph-start"));
     Ok &= Save(MakeOptionsGlyph(Scale), Folder, Name("glyph-options"));
+    Ok &= Save(MakeNetGlyph(Scale), Folder, Name("glyph-net"));
     const QList<QImage> Fire = MakeFireFrames(Scale);
     Ok &= Save(MakeFireSheet(Fire), Folder, Name("fire"));
     Ok &= Save(MakeFireMask(Fire), Folder, Name("fire-mask"));
