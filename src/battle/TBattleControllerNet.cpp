@@ -526,7 +526,7 @@ void TBattleController::SendChat(const std::string& Line) {
 void TBattleController::Leave() {
   if (!FNet)
     return;
-  FNet->Link->Close(std::string(NetText(ntPeerLeft)));
+  FNet->Link->Close({}); // leaving needs no reason: the other side is told that he left
   EndNetGame(std::string(NetText(ntYouLeft)));
 }
 
