@@ -75,6 +75,14 @@ TEST(TNetGameTest, WholeGameBetweenTwoControllersEndsCleanAndShowsTheWinnersShip
   TPlayer A, B;
   A.Game.StartNetGame(A.Link, A.Net, NetTestTools(1), true, "Аня");
   B.Game.StartNetGame(B.Link, B.Net, NetTestTools(2), false, "Борис");
+  // A waited cue runs an event loop: the link delivers in it.
+  auto DuringCue = [&](const std::string& Line) -> std::string {
+    if (Line.ends_with(" wait"))
+      DeliverAll(A, B);
+    return {};
+  };
+  A.Screen.FNote = DuringCue;
+  B.Screen.FNote = DuringCue;
   A.SpreadFleet();
   B.Game.ArrangePlayerFleet();
   A.Game.StartBattle();
@@ -508,4 +516,34 @@ TEST_F(TLiarTest, BrokenRulesCloseTheLinkWithTheirReason) {
     Me.Game.StartBattle();
     EXPECT_TRUE(Me.Game.CanAim());
   }
+}
+
+// A waited cue runs an event loop, in which the link may report anything: what it reports is
+// handled once the cue's handler is done, never in the middle of it.
+TEST_F(TLiarTest, ConnectionLostDuringAWaitedCueIsHandledAfterIt) {
+  BeginBattle(Turned());
+  MyShot({9, 9}); // a miss: the peer's turn
+  bool Lost = false;
+  Me.Screen.FNote = [&](const std::string& Line) -> std::string {
+    if (Line == "PlaySnd MyFire wait" && !Lost) {
+      Lost = true;
+      Me.Game.PeerLost("разрыв");
+      return Me.Game.IsNetGame() ? "still playing" : "gone";
+    }
+    return {};
+  };
+  Me.Game.PeerMessage(TScriptedPeer::Shot({0, 0})); // a deck of the four-decker
+  Me.Land();
+  EXPECT_TRUE(Lost);
+  EXPECT_FALSE(Me.Game.IsNetGame());
+  EXPECT_EQ(Me.Net.FEnded, "Соединение потеряно: разрыв");
+  EXPECT_EQ(Me.Screen.Running(TCannon::cnEnemy), 0u);
+  EXPECT_EQ(Me.Screen.Running(TCannon::cnMy), 0u);
+  const TPoint Deck{0, 0};
+  EXPECT_TRUE(Me.Game.FMyBoard[Deck].IsHit);
+  const std::vector<std::string> Log = Me.Screen.TakeLog();
+  const auto Cue = std::find(Log.begin(), Log.end(), "PlaySnd MyFire wait [still playing]");
+  ASSERT_NE(Cue, Log.end());
+  EXPECT_EQ(std::find(Cue, Log.end(), "StartCannon Enemy"), Log.end())
+      << "no cannon starts after the cue";
 }
