@@ -488,7 +488,8 @@ void TBattleController::PeerRematchReply(const TPeerMessage& Message) {
 }
 
 void TBattleController::AnswerRematch(bool Accept) {
-  if (!FNet || !FNet->Round.RematchIn || Busy())
+  // Not before the result is on the screen, which may come a cannon's flight after the offer.
+  if (!FNet || !FNet->Round.RematchIn || !FNet->Round.Over || Busy())
     return;
   FNet->Round.RematchIn = false;
   TPeerMessage Reply = MakePeerMessage(TPeerMsgType::pmRematchReply);
