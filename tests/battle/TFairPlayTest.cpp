@@ -55,14 +55,16 @@ TAnswerRecord Sunk(TPoint Cell, std::vector<TPoint> Cells) {
 // bears out; and which answers fit what the shooter already knows.
 TEST(TFairPlayTest, CommitmentsCoinFleetsAndAnswers) {
   const TSha256 Sha = NetTestTools(0).Sha256;
-  EXPECT_EQ(Hex(FleetCommitment(Sha, Across(), Bytes(0), Bytes(16), Bytes(32))),
-            "040fbbcbfe6880b24fdc9041b1fba26b38d891b59891228de9e382a33a39be60");
-  EXPECT_EQ(Hex(CoinCommitment(Sha, Bytes(0), Bytes(16), Bytes(32))),
-            "9d753bcfaaca4b9f1d21fc045782570c31ed9c6e7225ce53017ce55d0ecb0b61");
+  EXPECT_EQ(Hex(FleetCommitment(Sha, Across(), Bytes(0), Bytes(16), Bytes(32), true)),
+            "307296f2d295d3dc9f8e4aefdfa403eeb1269164e392da25bca1789ddeb57240");
+  EXPECT_EQ(Hex(FleetCommitment(Sha, Across(), Bytes(0), Bytes(16), Bytes(32), false)),
+            "8213a13d71d4c40bf141b7e75eb92707451c2699278cb31d0b5564800e9317f3");
+  EXPECT_EQ(Hex(CoinCommitment(Sha, Bytes(0), Bytes(16), Bytes(32), false)),
+            "a149829f53822d708b0ab8e54d9334f00c3a042d050fc1720f09bb7d3c310ad8");
   TFleetLayout Turned = Across();
   Turned[9].Vertical = true;
-  EXPECT_NE(FleetCommitment(Sha, Turned, Bytes(0), Bytes(16), Bytes(32)),
-            FleetCommitment(Sha, Across(), Bytes(0), Bytes(16), Bytes(32)));
+  EXPECT_NE(FleetCommitment(Sha, Turned, Bytes(0), Bytes(16), Bytes(32), true),
+            FleetCommitment(Sha, Across(), Bytes(0), Bytes(16), Bytes(32), true));
   EXPECT_EQ(EncodeLayout(Across()).size(), EncodedLayoutBytes);
   EXPECT_TRUE(HostShootsFirst(Sha, Fill(0), Fill(0)));
   EXPECT_FALSE(HostShootsFirst(Sha, Fill(1), Fill(0)));

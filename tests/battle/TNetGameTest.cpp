@@ -218,8 +218,8 @@ struct TScriptedPeer {
   }
   TPeerMessage Commit() const {
     TPeerMessage M = MakePeerMessage(TPeerMsgType::pmCommit);
-    M.FleetCommit = FleetCommitment(Tools.Sha256, Layout, Salt, HostNonce, Nonce);
-    M.CoinCommit = CoinCommitment(Tools.Sha256, Coin, HostNonce, Nonce);
+    M.FleetCommit = FleetCommitment(Tools.Sha256, Layout, Salt, HostNonce, Nonce, false);
+    M.CoinCommit = CoinCommitment(Tools.Sha256, Coin, HostNonce, Nonce, false);
     return M;
   }
   TPeerMessage CoinMessage() const {
