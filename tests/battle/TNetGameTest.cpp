@@ -340,7 +340,7 @@ struct TLiarTest : testing::Test {
 TEST_F(TLiarTest, EveryFalseEndIsNamed) {
   TFleetLayout Touching = Turned();
   Touching[0].Head = {1, 4}; // a one-decker at the four-decker's stern, corner to corner
-  enum TEnd { enReveal, enRematch, enLost };
+  enum TEnd { enReveal, enRematch, enOverdue, enLost };
   struct TCase {
     const char* Name;
     TFleetLayout Committed;
@@ -392,6 +392,14 @@ TEST_F(TLiarTest, EveryFalseEndIsNamed) {
        enRematch,
        TFairVerdict::fvRefusedReveal,
        "Противник отказался раскрыть свой флот."},
+      {"silence instead of the reveal",
+       Turned(),
+       {9, 9},
+       {},
+       {},
+       enOverdue,
+       TFairVerdict::fvRefusedReveal,
+       "Противник отказался раскрыть свой флот."},
       {"gone before the reveal",
        Turned(),
        {9, 9},
@@ -414,6 +422,8 @@ TEST_F(TLiarTest, EveryFalseEndIsNamed) {
       Me.Game.PeerMessage(Peer.Reveal(Case.Revealed));
     else if (Case.End == enRematch)
       Me.Game.PeerMessage(MakePeerMessage(TPeerMsgType::pmRematch));
+    else if (Case.End == enOverdue)
+      Me.Game.RevealOverdue();
     else
       Me.Game.PeerLost("нет ответа");
     ASSERT_TRUE(Me.Net.FVerdict.has_value());
@@ -421,7 +431,7 @@ TEST_F(TLiarTest, EveryFalseEndIsNamed) {
     EXPECT_EQ(Me.Net.FVerdictText, Case.Text);
     // The winner's ships are shown only from a reveal found true.
     EXPECT_EQ(Me.Game.FRevealEnemy, Case.Verdict == TFairVerdict::fvClean);
-    if (Case.End == enRematch) {
+    if (Case.End == enRematch || Case.End == enOverdue) {
       EXPECT_EQ(Me.Link.FCloseReason, "Противник отказался раскрыть свой флот.");
     }
     if (Case.End == enLost) {
