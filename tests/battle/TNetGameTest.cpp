@@ -194,7 +194,6 @@ TEST(TNetGameTest, WholeGameBetweenTwoControllersEndsCleanAndShowsTheWinnersShip
   B.Game.StartBattle();
   EXPECT_TRUE(B.Game.CanAim()); // against the computer the player shoots first
   EXPECT_EQ(ShipCellsOn(B.Game.FEnemyBoard), 20);
-  EXPECT_TRUE(B.Link.FOut.empty() || B.Link.FOut.back().Type != TPeerMsgType::pmShot);
 }
 
 namespace {
@@ -340,73 +339,30 @@ struct TLiarTest : testing::Test {
 TEST_F(TLiarTest, EveryFalseEndIsNamed) {
   TFleetLayout Touching = Turned();
   Touching[0].Head = {1, 4}; // a one-decker at the four-decker's stern, corner to corner
-  enum TEnd { enReveal, enRematch, enOverdue, enLost };
+  // How the peer ends: the fleet it reveals (the one it committed to, another, a touching one
+  // it committed to), or no reveal but an offer, silence, a lost link.
+  enum TEnd { enCommitted, enAcross, enTouching, enRematch, enOverdue, enLost };
   struct TCase {
     const char* Name;
-    TFleetLayout Committed;
-    TPoint Shot;
-    std::optional<TShotResult> Lie;
-    TFleetLayout Revealed;
+    bool LieAboutAHit; // its one-decker at (8, 9) hit, it answers a miss
     TEnd End;
     TFairVerdict Verdict;
     const char* Text;
   };
   const TCase Cases[] = {
-      {"honest",
-       Turned(),
-       {9, 9},
-       {},
-       Turned(),
-       enReveal,
-       TFairVerdict::fvClean,
+      {"honest", false, enCommitted, TFairVerdict::fvClean,
        "Игра честная: флот противника проверен, все его ответы правдивы."},
-      {"a hit called a miss",
-       Turned(),
-       {8, 9},
-       TShotResult::srMiss,
-       Turned(),
-       enReveal,
-       TFairVerdict::fvLiedAboutShot,
+      {"a hit called a miss", true, enCommitted, TFairVerdict::fvLiedAboutShot,
        "Противник солгал об исходе выстрела."},
-      {"another fleet",
-       Turned(),
-       {9, 9},
-       {},
-       Across(),
-       enReveal,
-       TFairVerdict::fvDifferentFleet,
+      {"another fleet", false, enAcross, TFairVerdict::fvDifferentFleet,
        "Противник раскрыл не тот флот, что загадал."},
-      {"a touching fleet",
-       Touching,
-       {9, 9},
-       {},
-       Touching,
-       enReveal,
-       TFairVerdict::fvIllegalFleet,
+      {"a touching fleet", false, enTouching, TFairVerdict::fvIllegalFleet,
        "Противник раскрыл флот, нарушающий правила."},
-      {"a rematch instead of the reveal",
-       Turned(),
-       {9, 9},
-       {},
-       {},
-       enRematch,
-       TFairVerdict::fvRefusedReveal,
+      {"a rematch instead of the reveal", false, enRematch, TFairVerdict::fvRefusedReveal,
        "Противник отказался раскрыть свой флот."},
-      {"silence instead of the reveal",
-       Turned(),
-       {9, 9},
-       {},
-       {},
-       enOverdue,
-       TFairVerdict::fvRefusedReveal,
+      {"silence instead of the reveal", false, enOverdue, TFairVerdict::fvRefusedReveal,
        "Противник отказался раскрыть свой флот."},
-      {"gone before the reveal",
-       Turned(),
-       {9, 9},
-       {},
-       {},
-       enLost,
-       TFairVerdict::fvLeftBeforeReveal,
+      {"gone before the reveal", false, enLost, TFairVerdict::fvLeftBeforeReveal,
        "Противник ушёл, не раскрыв свой флот."},
   };
   for (const TCase& Case : Cases) {
@@ -414,12 +370,15 @@ TEST_F(TLiarTest, EveryFalseEndIsNamed) {
     Me.Link = {};
     Me.Net = {};
     Peer.Hit = {};
-    BeginBattle(Case.Committed);
-    MyShot(Case.Shot, Case.Lie);
+    BeginBattle(Case.End == enTouching ? Touching : Turned());
+    if (Case.LieAboutAHit)
+      MyShot({8, 9}, TShotResult::srMiss);
+    else
+      MyShot({9, 9}); // water
     ASSERT_FALSE(Me.Link.FClosed) << Me.Link.FCloseReason;
     PeerSinksMyFleet();
-    if (Case.End == enReveal)
-      Me.Game.PeerMessage(Peer.Reveal(Case.Revealed));
+    if (Case.End <= enTouching)
+      Me.Game.PeerMessage(Peer.Reveal(Case.End == enAcross ? Across() : Peer.Layout));
     else if (Case.End == enRematch)
       Me.Game.PeerMessage(MakePeerMessage(TPeerMsgType::pmRematch));
     else if (Case.End == enOverdue)
