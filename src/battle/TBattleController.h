@@ -61,6 +61,8 @@ public:
   void AnswerRematch(bool Accept);
   // The window's time for the player to answer an offer is up: the offer is declined.
   void RematchLapsed();
+  // The window's time for the other side's reveal after the end is up: it refused to reveal.
+  void RevealOverdue();
   bool IsNetGame() const { return FNet != nullptr; }
 
   TFleets FFleets;

@@ -201,9 +201,10 @@ void TBattleController::SendCommit() {
   const TSha256& Sha = FNet->Tools.Sha256;
   R.CommitSent = true;
   TPeerMessage Commit = MakePeerMessage(TPeerMsgType::pmCommit);
-  Commit.FleetCommit =
-      FleetCommitment(Sha, R.MyLayout, R.MySalt, FNet->HostNonce(), FNet->JoinerNonce());
-  Commit.CoinCommit = CoinCommitment(Sha, R.MyCoin, FNet->HostNonce(), FNet->JoinerNonce());
+  Commit.FleetCommit = FleetCommitment(Sha, R.MyLayout, R.MySalt, FNet->HostNonce(),
+                                       FNet->JoinerNonce(), FNet->Host);
+  Commit.CoinCommit =
+      CoinCommitment(Sha, R.MyCoin, FNet->HostNonce(), FNet->JoinerNonce(), FNet->Host);
   FNet->Link->Send(Commit);
   if (R.PeerCommitIn)
     SendCoin();
@@ -236,8 +237,8 @@ void TBattleController::PeerCoin(const TPeerMessage& Message) {
   TNetRound& R = FNet->Round;
   if (!R.PeerCommitIn || !R.CommitSent || R.PeerCoinIn)
     return Refuse(ntOutOfOrder, PeerMessageName(Message.Type));
-  if (CoinCommitment(FNet->Tools.Sha256, Message.Nonce, FNet->HostNonce(), FNet->JoinerNonce()) !=
-      R.PeerCoinCommit)
+  if (CoinCommitment(FNet->Tools.Sha256, Message.Nonce, FNet->HostNonce(), FNet->JoinerNonce(),
+                     !FNet->Host) != R.PeerCoinCommit)
     return Refuse(ntCoinMismatch);
   R.PeerCoinIn = true;
   R.PeerCoin = Message.Nonce;
@@ -408,7 +409,7 @@ void TBattleController::PeerReveal(const TPeerMessage& Message) {
   if (CheckFleet(Message.Layout) != TFleetFault::ffNone)
     R.Verdict = TFairVerdict::fvIllegalFleet;
   else if (FleetCommitment(FNet->Tools.Sha256, Message.Layout, Message.Salt, FNet->HostNonce(),
-                           FNet->JoinerNonce()) != R.PeerFleetCommit)
+                           FNet->JoinerNonce(), !FNet->Host) != R.PeerFleetCommit)
     R.Verdict = TFairVerdict::fvDifferentFleet;
   else if (FirstUntrueAnswer(Message.Layout, R.Answers) >= 0)
     R.Verdict = TFairVerdict::fvLiedAboutShot;
@@ -488,7 +489,8 @@ void TBattleController::PeerRematchReply(const TPeerMessage& Message) {
 }
 
 void TBattleController::AnswerRematch(bool Accept) {
-  if (!FNet || !FNet->Round.RematchIn || Busy())
+  // Not before the result is on the screen, which may come a cannon's flight after the offer.
+  if (!FNet || !FNet->Round.RematchIn || !FNet->Round.Over || Busy())
     return;
   FNet->Round.RematchIn = false;
   TPeerMessage Reply = MakePeerMessage(TPeerMsgType::pmRematchReply);
@@ -511,6 +513,13 @@ void TBattleController::RematchLapsed() {
   FNet->Screen->SetRematchState(TRematchState::rmLapsed, std::string(NetText(ntRematchLapsed)));
 }
 
+void TBattleController::RevealOverdue() {
+  if (!FNet || !FNet->Round.Decided || FNet->Round.PeerRevealIn || Busy())
+    return;
+  FNet->Screen->ShowVerdict(TFairVerdict::fvRefusedReveal, std::string(NetText(ntVerdictRefused)));
+  Refuse(ntVerdictRefused);
+}
+
 void TBattleController::SendChat(const std::string& Line) {
   if (!FNet)
     return;
@@ -526,7 +535,7 @@ void TBattleController::SendChat(const std::string& Line) {
 void TBattleController::Leave() {
   if (!FNet)
     return;
-  FNet->Link->Close(std::string(NetText(ntPeerLeft)));
+  FNet->Link->Close({}); // leaving needs no reason: the other side is told that he left
   EndNetGame(std::string(NetText(ntYouLeft)));
 }
 

@@ -41,11 +41,12 @@ std::vector<uint8_t> EncodeLayout(const TFleetLayout& Layout) {
 }
 
 // A tag of its own in front of each kind of commitment, so that one can never pass for the
-// other.
+// other, and the committing side's role.
 TDigest FleetCommitment(const TSha256& Sha256, const TFleetLayout& Layout, const TNonce& Salt,
-                        const TNonce& HostNonce, const TNonce& JoinerNonce) {
+                        const TNonce& HostNonce, const TNonce& JoinerNonce, bool ByHost) {
   std::vector<uint8_t> Data;
   Append(Data, "salvora-fleet");
+  Data.push_back(ByHost ? 0 : 1);
   const std::vector<uint8_t> Encoded = EncodeLayout(Layout);
   Data.insert(Data.end(), Encoded.begin(), Encoded.end());
   Append(Data, Salt);
@@ -55,9 +56,10 @@ TDigest FleetCommitment(const TSha256& Sha256, const TFleetLayout& Layout, const
 }
 
 TDigest CoinCommitment(const TSha256& Sha256, const TNonce& Secret, const TNonce& HostNonce,
-                       const TNonce& JoinerNonce) {
+                       const TNonce& JoinerNonce, bool ByHost) {
   std::vector<uint8_t> Data;
   Append(Data, "salvora-coin");
+  Data.push_back(ByHost ? 0 : 1);
   Append(Data, Secret);
   Append(Data, HostNonce);
   Append(Data, JoinerNonce);

@@ -25,10 +25,11 @@ struct TFairPlayTools {
 inline constexpr size_t EncodedLayoutBytes = 10 * 9;
 std::vector<uint8_t> EncodeLayout(const TFleetLayout& Layout);
 
+// ByHost says whose commitment it is, so that a side cannot pass the other's off as its own.
 TDigest FleetCommitment(const TSha256& Sha256, const TFleetLayout& Layout, const TNonce& Salt,
-                        const TNonce& HostNonce, const TNonce& JoinerNonce);
+                        const TNonce& HostNonce, const TNonce& JoinerNonce, bool ByHost);
 TDigest CoinCommitment(const TSha256& Sha256, const TNonce& Secret, const TNonce& HostNonce,
-                       const TNonce& JoinerNonce);
+                       const TNonce& JoinerNonce, bool ByHost);
 // The lowest bit of SHA-256(host's secret, joiner's secret): neither side can choose it once
 // both secrets are committed.
 bool HostShootsFirst(const TSha256& Sha256, const TNonce& HostSecret, const TNonce& JoinerSecret);

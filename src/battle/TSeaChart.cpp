@@ -69,7 +69,8 @@ TSeaChart::TAnswerFault TSeaChart::Check(TPoint Shot, TShotResult Result,
       return Length;
     };
     const int32_t Across = Run(1, 0) + Run(-1, 0), Down = Run(0, 1) + Run(0, -1);
-    if ((Across > 0 && Down > 0) || std::max(Across, Down) + 1 >= LargestAfloat())
+    // A bent row cannot come here: its corner decks would touch, which is refused above.
+    if (std::max(Across, Down) + 1 >= LargestAfloat())
       return TAnswerFault::afLongWreck;
     return TAnswerFault::afNone;
   }
