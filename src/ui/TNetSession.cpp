@@ -7,32 +7,11 @@
 #include "TNetHost.h"
 #include "TNetJoin.h"
 #include "TPeerConnection.h"
+#include "TSystemTools.h"
 
-#include <QCryptographicHash>
 #include <QHostAddress>
-#include <QRandomGenerator>
-#include <algorithm>
 
 namespace {
-
-TFairPlayTools PlatformTools() {
-  TFairPlayTools Tools;
-  Tools.Sha256 = [](const std::vector<uint8_t>& Data) {
-    const QByteArray Hash = QCryptographicHash::hash(
-        QByteArrayView(reinterpret_cast<const char*>(Data.data()), qsizetype(Data.size())),
-        QCryptographicHash::Sha256);
-    TDigest Digest{};
-    std::copy_n(reinterpret_cast<const uint8_t*>(Hash.constData()), Digest.size(), Digest.begin());
-    return Digest;
-  };
-  // The salts, nonces and coin secrets must not be guessable: the system's source, never the
-  // game's seeded one.
-  Tools.RandomBytes = [](uint8_t* Data, size_t Size) {
-    for (size_t I = 0; I < Size; ++I)
-      Data[I] = static_cast<uint8_t>(QRandomGenerator::system()->bounded(256));
-  };
-  return Tools;
-}
 
 // Where the beacon is sent: SALVORA_BEACON names the addresses (comma-separated), so that a
 // test keeps it on the loopback; otherwise every broadcast address of this machine.
@@ -134,7 +113,7 @@ void TNetSession::PeerConnected(TPeerConnection* Peer, bool AsHost) {
           [this](const TPeerMessage& Message) { FGame.PeerMessage(Message); });
   connect(Peer, &TPeerConnection::Closed, this,
           [this](const QString& Reason) { FGame.PeerLost(Reason.toStdString()); });
-  FGame.StartNetGame(*Peer, FScreen, PlatformTools(), AsHost, FName.toStdString());
+  FGame.StartNetGame(*Peer, FScreen, SystemFairPlayTools(), AsHost, FName.toStdString());
   if (FOnConnected)
     FOnConnected();
 }

@@ -423,6 +423,8 @@ void TSalvoraMainWin::SetResultColour(uint32_t Rgb) {
 
 void TSalvoraMainWin::SetResultVisible(bool Visible) {
   pnlResult->setVisible(Visible);
+  if (Visible && FGame.IsNetGame())
+    tmReveal.start();
 }
 
 void TSalvoraMainWin::SetStartEnabled(bool Enabled) {

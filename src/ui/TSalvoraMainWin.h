@@ -76,6 +76,10 @@ public:
   TNetSession* FNetSession = nullptr;
   QTimer tmRematch;
   static constexpr int RematchAnswerMs = 30000;
+  // From the result on the screen to the other side's fleet revealed: a side that lets this
+  // pass is named as refusing to reveal.
+  QTimer tmReveal;
+  static constexpr int RevealWaitMs = 10000;
   TGameAccessible* FAccessible = nullptr; // what a screen reader is told
 
   TPictures FPictures;

@@ -45,6 +45,9 @@ void TSalvoraMainWin::CreateNetComponents() {
   tmRematch.setSingleShot(true);
   tmRematch.setInterval(RematchAnswerMs);
   QObject::connect(&tmRematch, &QTimer::timeout, this, [this] { FGame.RematchLapsed(); });
+  tmReveal.setSingleShot(true);
+  tmReveal.setInterval(RevealWaitMs);
+  QObject::connect(&tmReveal, &QTimer::timeout, this, [this] { FGame.RevealOverdue(); });
 }
 
 // Against the computer the window keeps its own size; a network game adds the strip below.
@@ -132,6 +135,7 @@ void TSalvoraMainWin::SetRematchState(TRematchState State, const std::string& Li
 // the next new game, and the computer is the opponent again.
 void TSalvoraMainWin::NetGameEnded(const std::string& Reason) {
   tmRematch.stop();
+  tmReveal.stop();
   FNetSession->End();
   FNetStrip->ShowRematchOffer(false);
   FNetTurn = TNetTurn::ntNone;
