@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int FleetLost = 10;
-
 // Boards are tables and the game's window a window (a plain widget would be a nameless
 // filler); every other widget keeps Qt's own interface.
 QAccessibleInterface* BoardFactory(const QString&, QObject* Object) {
@@ -58,10 +56,6 @@ TGameAccessible::TGameAccessible(TSalvoraMainWin& Window) : QObject(&Window), FW
 
 QString TGameAccessible::BoardName(TSide Side) {
   return Side == TSide::sdMy ? QStringLiteral("Ваше поле") : QStringLiteral("Поле противника");
-}
-
-TSide TGameAccessible::SideOf(const TPaintBox* Box) const {
-  return Box == FWindow.pbLeft ? TSide::sdMy : TSide::sdEnemy;
 }
 
 QString TGameAccessible::CellName(TSide Side, TPoint Cell) const {
@@ -104,9 +98,9 @@ QString TGameAccessible::ShotNews(int Panel) const {
     News += QStringLiteral("корабль потоплен. ");
   else
     News += QStringLiteral("попадание. ");
-  if (Game.FEnemyLosses == FleetLost)
+  if (Game.FEnemyLosses == TFleets::FleetSize)
     return News + QString::fromStdString(LoadStr(msgYouWin));
-  if (Game.FMyLosses == FleetLost)
+  if (Game.FMyLosses == TFleets::FleetSize)
     return News + QString::fromStdString(LoadStr(msgYouLost));
   // A hit earns the shooter another shot.
   return News + TurnText(Mine == Hit);

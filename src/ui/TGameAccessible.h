@@ -10,7 +10,6 @@
 #include <array>
 
 class QAccessibleInterface;
-class TPaintBox;
 class TSalvoraMainWin;
 
 // What a screen reader learns of the game: the boards as tables of cells (through a factory
@@ -29,7 +28,6 @@ public:
   QString CellName(TSide Side, TPoint Cell) const;
   static QString BoardName(TSide Side);
   TPoint FramedCell(TSide Side) const;
-  TSide SideOf(const TPaintBox* Box) const;
   // What the status panel says to a screen reader once its shot has landed.
   QString ShotNews(int Panel) const;
 
