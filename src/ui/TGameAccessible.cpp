@@ -17,13 +17,17 @@
 
 namespace {
 
-// Boards are tables and the game's window a window (a plain widget would be a nameless
-// filler); every other widget keeps Qt's own interface.
+// Boards are tables, the game's window a window and its status bar a status bar, which a
+// screen reader reads out on its own command (plain widgets would be nameless fillers); every
+// other widget keeps Qt's own interface.
 QAccessibleInterface* BoardFactory(const QString&, QObject* Object) {
   if (auto* Box = dynamic_cast<TPaintBox*>(Object))
     return new TBoardAccessible(Box);
   if (auto* Window = dynamic_cast<TSalvoraMainWin*>(Object))
     return new QAccessibleWidget(Window, QAccessible::Window);
+  auto* Window = dynamic_cast<TSalvoraMainWin*>(Object->parent());
+  if (Window && Object == Window->StatusBar)
+    return new QAccessibleWidget(Window->StatusBar, QAccessible::StatusBar);
   return nullptr;
 }
 
@@ -40,13 +44,9 @@ void TGameAccessible::InstallFactory() {
 
 TGameAccessible::TGameAccessible(TSalvoraMainWin& Window) : QObject(&Window), FWindow(Window) {
   InstallFactory();
-  // Names that the captions give only with their padding, and descriptions of the bare
-  // counters, which show just a number.
+  // A name that the caption gives only with its padding.
   FWindow.btnOptions->setAccessibleName(FWindow.btnOptions->text().trimmed());
-  FWindow.stShotsMy->setAccessibleDescription(QStringLiteral("Ваши выстрелы"));
-  FWindow.stKilledMy->setAccessibleDescription(QStringLiteral("Убито ваших кораблей"));
-  FWindow.stShotsEnemy->setAccessibleDescription(QStringLiteral("Выстрелы противника"));
-  FWindow.stKilledEnemy->setAccessibleDescription(QStringLiteral("Убито кораблей противника"));
+  CountersChanged();
   FWindow.StatusPanels[0]->setAccessibleDescription(QStringLiteral("Ваш последний выстрел"));
   FWindow.StatusPanels[1]->setAccessibleDescription(QStringLiteral("Выстрел противника"));
   FWindow.pnlResult->setAccessibleDescription(QStringLiteral("Итог боя"));
@@ -173,6 +173,18 @@ void TGameAccessible::NameCellsChanged(TSide Side) {
         QAccessible::updateAccessibility(&Event);
       }
     }
+}
+
+// The counters show a bare number under a caption of their side: their names say what
+// they count.
+void TGameAccessible::CountersChanged() {
+  static const std::array<const char*, 4> Captions = {
+      "Ваши выстрелы: ", "Убито ваших кораблей: ", "Выстрелы противника: ",
+      "Убито кораблей противника: "};
+  QLabel* const Counters[] = {FWindow.stShotsMy, FWindow.stKilledMy, FWindow.stShotsEnemy,
+                              FWindow.stKilledEnemy};
+  for (size_t I = 0; I < Captions.size(); ++I)
+    Counters[I]->setAccessibleName(QString::fromUtf8(Captions[I]) + Counters[I]->text());
 }
 
 QString TGameAccessible::IdleNews(int Panel) {

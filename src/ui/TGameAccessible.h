@@ -33,6 +33,7 @@ public:
 
   // Hooks of the window.
   void StatusChanged(int Panel);
+  void CountersChanged();
   void BoardChanged(TSide Side);
   void FrameMoved();
 

@@ -290,5 +290,14 @@ if len(mine_told) != len(pending) + 1 or len(set(mine_told)) != len(mine_told):
 theirs_told = [n for p, n in news if p == "Выстрел противника"]
 if len(theirs_told) != enemy_shots:
     fail("the computer's %d shots were told as %s" % (enemy_shots, theirs_told))
+# The counters, read by their names, against the shots this game saw.
+lost = sum(1 for n in theirs_told if ": корабль потоплен." in n)
+for expected in ("Ваши выстрелы: %d" % len(pending), "Убито кораблей противника: 10",
+                 "Выстрелы противника: %d" % enemy_shots, "Убито ваших кораблей: %d" % lost):
+    if find(window, lambda a: a.getRoleName() == "label" and a.name == expected) is None:
+        fail("no counter '%s'" % expected)
+status_bar = find(window, lambda a: a.getRoleName() == "status bar")
+if status_bar is None or status_bar.getChildAtIndex(0).name != mine_told[-1]:
+    fail("the status bar does not hold the last news")
 print("ok: both boards' cells, the focus and the news of %d shots of the player's and %d of the "
       "computer's read through AT-SPI" % (len(pending), enemy_shots))
