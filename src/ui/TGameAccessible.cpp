@@ -17,15 +17,17 @@
 
 namespace {
 
-constexpr int FleetLost = 10;
-
-// Boards are tables and the game's window a window (a plain widget would be a nameless
-// filler); every other widget keeps Qt's own interface.
+// Boards are tables, the game's window a window and its status bar a status bar, which a
+// screen reader reads out on its own command (plain widgets would be nameless fillers); every
+// other widget keeps Qt's own interface.
 QAccessibleInterface* BoardFactory(const QString&, QObject* Object) {
   if (auto* Box = dynamic_cast<TPaintBox*>(Object))
     return new TBoardAccessible(Box);
   if (auto* Window = dynamic_cast<TSalvoraMainWin*>(Object))
     return new QAccessibleWidget(Window, QAccessible::Window);
+  auto* Window = dynamic_cast<TSalvoraMainWin*>(Object->parent());
+  if (Window && Object == Window->StatusBar)
+    return new QAccessibleWidget(Window->StatusBar, QAccessible::StatusBar);
   return nullptr;
 }
 
@@ -42,13 +44,9 @@ void TGameAccessible::InstallFactory() {
 
 TGameAccessible::TGameAccessible(TSalvoraMainWin& Window) : QObject(&Window), FWindow(Window) {
   InstallFactory();
-  // Names that the captions give only with their padding, and descriptions of the bare
-  // counters, which show just a number.
+  // A name that the caption gives only with its padding.
   FWindow.btnOptions->setAccessibleName(FWindow.btnOptions->text().trimmed());
-  FWindow.stShotsMy->setAccessibleDescription(QStringLiteral("Ваши выстрелы"));
-  FWindow.stKilledMy->setAccessibleDescription(QStringLiteral("Убито ваших кораблей"));
-  FWindow.stShotsEnemy->setAccessibleDescription(QStringLiteral("Выстрелы противника"));
-  FWindow.stKilledEnemy->setAccessibleDescription(QStringLiteral("Убито кораблей противника"));
+  CountersChanged();
   FWindow.StatusPanels[0]->setAccessibleDescription(QStringLiteral("Ваш последний выстрел"));
   FWindow.StatusPanels[1]->setAccessibleDescription(QStringLiteral("Выстрел противника"));
   FWindow.pnlResult->setAccessibleDescription(QStringLiteral("Итог боя"));
@@ -58,10 +56,6 @@ TGameAccessible::TGameAccessible(TSalvoraMainWin& Window) : QObject(&Window), FW
 
 QString TGameAccessible::BoardName(TSide Side) {
   return Side == TSide::sdMy ? QStringLiteral("Ваше поле") : QStringLiteral("Поле противника");
-}
-
-TSide TGameAccessible::SideOf(const TPaintBox* Box) const {
-  return Box == FWindow.pbLeft ? TSide::sdMy : TSide::sdEnemy;
 }
 
 QString TGameAccessible::CellName(TSide Side, TPoint Cell) const {
@@ -104,9 +98,9 @@ QString TGameAccessible::ShotNews(int Panel) const {
     News += QStringLiteral("корабль потоплен. ");
   else
     News += QStringLiteral("попадание. ");
-  if (Game.FEnemyLosses == FleetLost)
+  if (Game.FEnemyLosses == TFleets::FleetSize)
     return News + QString::fromStdString(LoadStr(msgYouWin));
-  if (Game.FMyLosses == FleetLost)
+  if (Game.FMyLosses == TFleets::FleetSize)
     return News + QString::fromStdString(LoadStr(msgYouLost));
   // A hit earns the shooter another shot.
   return News + TurnText(Mine == Hit);
@@ -179,6 +173,18 @@ void TGameAccessible::NameCellsChanged(TSide Side) {
         QAccessible::updateAccessibility(&Event);
       }
     }
+}
+
+// The counters show a bare number under a caption of their side: their names say what
+// they count.
+void TGameAccessible::CountersChanged() {
+  static const std::array<const char*, 4> Captions = {
+      "Ваши выстрелы: ", "Убито ваших кораблей: ", "Выстрелы противника: ",
+      "Убито кораблей противника: "};
+  QLabel* const Counters[] = {FWindow.stShotsMy, FWindow.stKilledMy, FWindow.stShotsEnemy,
+                              FWindow.stKilledEnemy};
+  for (size_t I = 0; I < Captions.size(); ++I)
+    Counters[I]->setAccessibleName(QString::fromUtf8(Captions[I]) + Counters[I]->text());
 }
 
 QString TGameAccessible::IdleNews(int Panel) {

@@ -10,7 +10,6 @@
 #include <array>
 
 class QAccessibleInterface;
-class TPaintBox;
 class TSalvoraMainWin;
 
 // What a screen reader learns of the game: the boards as tables of cells (through a factory
@@ -29,12 +28,12 @@ public:
   QString CellName(TSide Side, TPoint Cell) const;
   static QString BoardName(TSide Side);
   TPoint FramedCell(TSide Side) const;
-  TSide SideOf(const TPaintBox* Box) const;
   // What the status panel says to a screen reader once its shot has landed.
   QString ShotNews(int Panel) const;
 
   // Hooks of the window.
   void StatusChanged(int Panel);
+  void CountersChanged();
   void BoardChanged(TSide Side);
   void FrameMoved();
 

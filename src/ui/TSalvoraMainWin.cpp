@@ -410,6 +410,8 @@ void TSalvoraMainWin::SetCounters(const std::array<int32_t, 4>& Values) {
   QLabel* const Counters[] = {stShotsMy, stKilledMy, stShotsEnemy, stKilledEnemy};
   for (size_t I = 0; I < Values.size(); ++I)
     Counters[I]->setText(QString::number(Values[I]));
+  if (FAccessible)
+    FAccessible->CountersChanged();
 }
 
 void TSalvoraMainWin::SetResultCaption(const std::string& Caption) {

@@ -4,6 +4,7 @@
 #include "BoardPainter.h"
 #include "TAboutDlg.h"
 #include "TClock.h"
+#include "TGameAccessible.h"
 #include "TJvBmpAnimator.h"
 #include "TJvGIFAnimator.h"
 #include "TOptionsDialog.h"
@@ -454,6 +455,11 @@ TEST_F(TMainWinTest, LostGameShowsTheResultInMaroonAndTheComputersShips) {
     return Differing * 100 / (Decks * 32 * 31);
   };
   const QImage Revealed = Board(Window.pbRight);
+  // What a screen reader hears of the last shot, and reads on the revealed fleet.
+  EXPECT_EQ(Window.StatusPanels[1]->accessibleName().toStdString(),
+            "Последний удар противника на И-10: корабль потоплен. Вы проиграли");
+  EXPECT_EQ(Window.FAccessible->CellName(TSide::sdEnemy, {0, 0}).toStdString(),
+            "А-1: палуба корабля");
   QTest::mouseClick(Window.btnNew, Qt::LeftButton);
   const QImage Hidden = Board(Window.pbRight);
   for (int I = 0; I < 10; ++I) {
