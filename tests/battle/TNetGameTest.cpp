@@ -159,7 +159,10 @@ TEST(TNetGameTest, WholeGameBetweenTwoControllersEndsCleanAndShowsTheWinnersShip
     if (InBoard(After)) {
       EXPECT_EQ(A.Game.FEnemyBoard[After].State, csMiss) << I;
     }
-    EXPECT_EQ(A.Game.FEnemyBoard[Ship.FPos].Ship->FState, ssSunk);
+    for (int K = 0; K < Ship.FSize; ++K) {
+      EXPECT_TRUE(A.Game.FEnemyBoard[Ship.Deck(K)].IsHit) << I;
+      EXPECT_EQ(A.Game.FEnemyBoard[Ship.Deck(K)].Ship->FState, ssSunk) << I;
+    }
   }
   EXPECT_TRUE(CheckBoard(B.Game.FMyBoard, B.Game.FFleets, 0, TBoardCheck::bcBattle).empty());
 
