@@ -14,6 +14,7 @@ constexpr qint64 ReadChunkBytes = 16 * 1024;
 
 TPeerConnection::TPeerConnection(QTcpSocket* Socket, TPeerRole Role, QObject* Parent)
     : QObject(Parent), FSocket(Socket), FRole(Role) {
+  RegisterTypes();
   FSocket->setParent(this);
   // Qt's own buffer stays small; what is in it is read and judged at once.
   FSocket->setReadBufferSize(ReadChunkBytes * 4);
@@ -26,6 +27,11 @@ TPeerConnection::TPeerConnection(QTcpSocket* Socket, TPeerRole Role, QObject* Pa
   connect(FSocket, &QTcpSocket::disconnected, this, &TPeerConnection::SocketGone);
   connect(FSocket, &QTcpSocket::errorOccurred, this, &TPeerConnection::SocketGone);
   QMetaObject::invokeMethod(this, &TPeerConnection::Start, Qt::QueuedConnection);
+}
+
+void TPeerConnection::RegisterTypes() {
+  qRegisterMetaType<TPeerMessage>();
+  qRegisterMetaType<TPeerConnection*>();
 }
 
 void TPeerConnection::SetTimings(int HeartbeatMs, int SilenceMs) {

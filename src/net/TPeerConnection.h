@@ -37,6 +37,9 @@ public:
   // loop, so that the setters below may still be called right after construction.
   TPeerConnection(QTcpSocket* Socket, TPeerRole Role, QObject* Parent = nullptr);
 
+  // The signals' types, for queued connections and signal spies.
+  static void RegisterTypes();
+
   void SetTimings(int HeartbeatMs, int SilenceMs);
   void SetFloodLimits(int FramesPerSecond, int BytesPerSecond);
   // The protocol this end speaks; only tests pretend to be another version.
