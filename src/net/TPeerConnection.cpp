@@ -29,6 +29,11 @@ TPeerConnection::TPeerConnection(QTcpSocket* Socket, TPeerRole Role, QObject* Pa
   QMetaObject::invokeMethod(this, &TPeerConnection::Start, Qt::QueuedConnection);
 }
 
+TPeerConnection::~TPeerConnection() {
+  // The socket dies with this object: nothing it says on the way may reach a half-gone one.
+  FSocket->disconnect(this);
+}
+
 void TPeerConnection::RegisterTypes() {
   qRegisterMetaType<TPeerMessage>();
   qRegisterMetaType<TPeerConnection*>();
@@ -53,7 +58,9 @@ QString TPeerConnection::PeerAddress() const {
 void TPeerConnection::Start() {
   if (FState == TState::stClosed)
     return;
+  FStarted = true;
   if (FSocket->state() != QAbstractSocket::ConnectedState) {
+    ReadIncoming(); // a refusal may have come before the socket closed
     Finish(LostText);
     return;
   }
@@ -127,6 +134,8 @@ bool TPeerConnection::CountIncoming(qsizetype Bytes, int Frames) {
 
 void TPeerConnection::ReadIncoming() {
   // A slot may delete this object (later) or close it while it reads.
+  if (!FStarted)
+    return; // Start reads what came before it
   QPointer<TPeerConnection> Alive(this);
   while (Alive && FState != TState::stClosed && FSocket->bytesAvailable() > 0) {
     const QByteArray Chunk = FSocket->read(ReadChunkBytes);

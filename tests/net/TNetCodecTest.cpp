@@ -1,7 +1,5 @@
 #include "NetTestBytes.h"
-#include "TBeacon.h"
 #include "TFrameCodec.h"
-#include "THandshake.h"
 #include "TMessageCodec.h"
 #include "TNetAddress.h"
 
@@ -162,29 +160,6 @@ TEST(NetDecode, OversizedLengthRefusedBeforeBuffering) {
   TFrameCodec Largest;
   EXPECT_TRUE(Largest.Feed(FrameOf(QByteArray(TFrameCodec::MaxPayloadBytes, 'x'))));
   EXPECT_TRUE(Largest.Next(Payload));
-}
-
-// The greeting's form, which every version reads; a broken CBOR map (found by the fuzzer: Qt
-// leaves it half built) is refused, never looked into.
-TEST(NetDecode, GreetingAndBeaconReadOnlyTheirOwnForm) {
-  const QByteArray Broken("\xa2\x64\x67\x61\x6d\x65\x5f\x73\x3a\x61\x6c\x76\x8e\xdd\xdd\xdd\xd0"
-                          "\xad\xd1\x82\x20\xd1\x83\xdd\xdd\xdd\x00\x00\x00\x00\x00\x00\x00"
-                          "\x00\x00\xdd\xdd\xdd\xdd\xdd\xdd\xdd\xdd\xdd\xdd\xdd\xdd\xdd\xdd"
-                          "\xdd\x41\xdd\xdd\xcd\xdd\x39\x39\x39\x39",
-                          59);
-  THandshake Greeting;
-  TBeaconInfo Beacon;
-  EXPECT_FALSE(THandshake::Decode(Broken, Greeting));
-  EXPECT_FALSE(TBeaconInfo::Decode(Broken, Beacon));
-  EXPECT_FALSE(THandshake::Decode(
-      Cbor({{QStringLiteral("game"), QStringLiteral("other")}, {QStringLiteral("version"), 1}}),
-      Greeting));
-  ASSERT_TRUE(THandshake::Decode(HelloFrame(7).mid(4), Greeting));
-  EXPECT_FALSE(Greeting.Refused);
-  EXPECT_EQ(Greeting.Version, 7);
-  ASSERT_TRUE(THandshake::Decode(THandshake::EncodeRefusal(QStringLiteral("Занято")), Greeting));
-  EXPECT_TRUE(Greeting.Refused);
-  EXPECT_EQ(Greeting.Reason, QStringLiteral("Занято"));
 }
 
 TPeerMessage Filled(TPeerMsgType Type) {
