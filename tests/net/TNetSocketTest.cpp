@@ -100,10 +100,15 @@ TEST(NetConnection, SilenceIsLostButHeartbeatsKeepAlive) {
   TPeerConnection Guest(Pair.GuestEnd.release(), TPeerRole::prGuest);
   Host.SetTimings(50, 400);
   Guest.SetTimings(50, 400);
+  // Sent before the greeting is done: goes out right after it.
+  QSignalSpy GuestGot(&Guest, &TPeerConnection::MessageReceived);
+  Host.Send(ShotAt(1, 2));
   ASSERT_TRUE(QTest::qWaitFor([&] { return Host.IsConnected() && Guest.IsConnected(); }, WaitMs));
   QTest::qWait(1500);
   EXPECT_TRUE(Host.IsConnected());
   EXPECT_TRUE(Guest.IsConnected());
+  ASSERT_EQ(GuestGot.size(), 1);
+  EXPECT_EQ(GuestGot.at(0).at(0).value<TPeerMessage>(), ShotAt(1, 2));
 
   // A host that greets and then says nothing more.
   TSocketPair Silent;
