@@ -17,6 +17,8 @@ packages=(
   xvfb xauth x11-utils xdotool openbox pulseaudio pulseaudio-utils imagemagick python3
   # the screen reader's view: a session bus, the accessibility bus and its Python client
   dbus dbus-x11 at-spi2-core python3-pyatspi
+  # network tests in a namespace of their own: unshare, and ip to bring its loopback up
+  util-linux iproute2
 )
 
 missing=()

@@ -1,6 +1,6 @@
 #include "TBeacon.h"
 
-#include "TPeerMessage.h"
+#include "TMessageCodec.h"
 
 #include <QCborMap>
 #include <QCborValue>
@@ -42,7 +42,7 @@ QByteArray TBeaconInfo::Encode(const TBeaconInfo& Info) {
 bool TBeaconInfo::Decode(const QByteArray& Datagram, TBeaconInfo& Out) {
   if (Datagram.size() > MaxDatagramBytes)
     return false;
-  const QCborValue Value = QCborValue::fromCbor(Datagram);
+  const QCborValue Value = TMessageCodec::ParseWhole(Datagram);
   if (!Value.isMap())
     return false;
   const QCborMap Map = Value.toMap();

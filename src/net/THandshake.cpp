@@ -1,5 +1,7 @@
 #include "THandshake.h"
 
+#include "TMessageCodec.h"
+
 #include <QCborMap>
 #include <QCborValue>
 
@@ -28,7 +30,7 @@ QByteArray THandshake::EncodeRefusal(const QString& Reason) {
 
 bool THandshake::Decode(const QByteArray& Payload, THandshake& Out) {
   Out = THandshake{};
-  const QCborValue Value = QCborValue::fromCbor(Payload);
+  const QCborValue Value = TMessageCodec::ParseWhole(Payload);
   if (!Value.isMap() || Value.toMap().value(KeyGame) != QCborValue(Magic))
     return false;
   const QCborMap Map = Value.toMap();

@@ -223,14 +223,19 @@ QByteArray TMessageCodec::Encode(const TPeerMessage& Message) {
   return Map.toCborValue().toCbor();
 }
 
+QCborValue TMessageCodec::ParseWhole(const QByteArray& Payload) {
+  QCborStreamReader Stream(Payload);
+  QCborValue Value = QCborValue::fromCbor(Stream);
+  if (Stream.lastError() != QCborError::NoError || Stream.currentOffset() != Payload.size())
+    return {};
+  return Value;
+}
+
 bool TMessageCodec::Decode(const QByteArray& Payload, TPeerMessage& Message, QString& Error) {
   TReader Read;
   Message = TPeerMessage{};
-  QCborStreamReader Stream(Payload);
-  const QCborValue Value = QCborValue::fromCbor(Stream);
-  // One whole CBOR map and nothing after it.
-  if (Stream.lastError() != QCborError::NoError || Stream.currentOffset() != Payload.size() ||
-      !Value.isMap()) {
+  const QCborValue Value = ParseWhole(Payload);
+  if (!Value.isMap()) {
     Read.Corrupt();
     Error = Read.Error;
     return false;

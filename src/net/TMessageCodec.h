@@ -3,6 +3,7 @@
 #include "TPeerMessage.h"
 
 #include <QByteArray>
+#include <QCborValue>
 #include <QString>
 
 // A message of the network game as CBOR: a map with its type by name and exactly the fields
@@ -15,4 +16,7 @@ public:
   static QByteArray Encode(const TPeerMessage& Message);
   // Fields the type does not carry are left at their defaults.
   static bool Decode(const QByteArray& Payload, TPeerMessage& Message, QString& Error);
+  // One whole CBOR value and nothing after it; undefined otherwise. Qt's parser can leave a
+  // half-built container behind on an error that must never be looked into.
+  static QCborValue ParseWhole(const QByteArray& Payload);
 };

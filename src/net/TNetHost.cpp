@@ -9,6 +9,7 @@
 #include <QTcpSocket>
 
 TNetHost::TNetHost(QObject* Parent) : QObject(Parent), FServer(new QTcpServer(this)) {
+  TPeerConnection::RegisterTypes();
   connect(FServer, &QTcpServer::newConnection, this, &TNetHost::AcceptPending);
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "TPeerConnection.h"
+
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
 #include <QPointer>
 
 class QTcpServer;
-class TPeerConnection;
 
 // Hosting a network game: listens on a port (IPv4 and IPv6) for one guest at a time; a
 // second caller is told the game is taken. The connection belongs to the host and is deleted

@@ -6,6 +6,7 @@
 #include <QTcpSocket>
 
 TNetJoin::TNetJoin(QObject* Parent) : QObject(Parent) {
+  TPeerConnection::RegisterTypes();
   FTimeout.setSingleShot(true);
   FTimeout.setInterval(DefaultTimeoutMs);
   connect(&FTimeout, &QTimer::timeout, this,

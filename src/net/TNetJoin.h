@@ -1,11 +1,12 @@
 #pragma once
 
+#include "TPeerConnection.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 
 class QTcpSocket;
-class TPeerConnection;
 
 // Joining a network game: connects to a host and greets it, within a time limit. The
 // connection belongs to this object until the next Start or Cancel.

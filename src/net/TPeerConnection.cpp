@@ -14,6 +14,7 @@ constexpr qint64 ReadChunkBytes = 16 * 1024;
 
 TPeerConnection::TPeerConnection(QTcpSocket* Socket, TPeerRole Role, QObject* Parent)
     : QObject(Parent), FSocket(Socket), FRole(Role) {
+  RegisterTypes();
   FSocket->setParent(this);
   // Qt's own buffer stays small; what is in it is read and judged at once.
   FSocket->setReadBufferSize(ReadChunkBytes * 4);
@@ -26,6 +27,16 @@ TPeerConnection::TPeerConnection(QTcpSocket* Socket, TPeerRole Role, QObject* Pa
   connect(FSocket, &QTcpSocket::disconnected, this, &TPeerConnection::SocketGone);
   connect(FSocket, &QTcpSocket::errorOccurred, this, &TPeerConnection::SocketGone);
   QMetaObject::invokeMethod(this, &TPeerConnection::Start, Qt::QueuedConnection);
+}
+
+TPeerConnection::~TPeerConnection() {
+  // The socket dies with this object: nothing it says on the way may reach a half-gone one.
+  FSocket->disconnect(this);
+}
+
+void TPeerConnection::RegisterTypes() {
+  qRegisterMetaType<TPeerMessage>();
+  qRegisterMetaType<TPeerConnection*>();
 }
 
 void TPeerConnection::SetTimings(int HeartbeatMs, int SilenceMs) {
@@ -47,7 +58,9 @@ QString TPeerConnection::PeerAddress() const {
 void TPeerConnection::Start() {
   if (FState == TState::stClosed)
     return;
+  FStarted = true;
   if (FSocket->state() != QAbstractSocket::ConnectedState) {
+    ReadIncoming(); // a refusal may have come before the socket closed
     Finish(LostText);
     return;
   }
@@ -121,6 +134,8 @@ bool TPeerConnection::CountIncoming(qsizetype Bytes, int Frames) {
 
 void TPeerConnection::ReadIncoming() {
   // A slot may delete this object (later) or close it while it reads.
+  if (!FStarted)
+    return; // Start reads what came before it
   QPointer<TPeerConnection> Alive(this);
   while (Alive && FState != TState::stClosed && FSocket->bytesAvailable() > 0) {
     const QByteArray Chunk = FSocket->read(ReadChunkBytes);

@@ -36,6 +36,10 @@ public:
   // Takes the connected Socket over (it becomes a child). The greeting starts from the event
   // loop, so that the setters below may still be called right after construction.
   TPeerConnection(QTcpSocket* Socket, TPeerRole Role, QObject* Parent = nullptr);
+  ~TPeerConnection() override;
+
+  // The signals' types, for queued connections and signal spies.
+  static void RegisterTypes();
 
   void SetTimings(int HeartbeatMs, int SilenceMs);
   void SetFloodLimits(int FramesPerSecond, int BytesPerSecond);
@@ -78,6 +82,7 @@ private:
   QTcpSocket* FSocket = nullptr;
   TPeerRole FRole = TPeerRole::prGuest;
   TState FState = TState::stGreeting;
+  bool FStarted = false;
   int32_t FVersion = PeerProtocolVersion;
   TFrameCodec FFrames;
   std::vector<QByteArray> FOutbox;

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Fuzzes what the game reads from the network (framing, messages, greeting, beacon) with
+# libFuzzer under AddressSanitizer and UndefinedBehaviorSanitizer.
+#   scripts/fuzz-net.sh [RUNS]     RUNS inputs, 1000000 by default
+# Builds in build-fuzz/ with clang, starts from a seed corpus it writes there, and keeps
+# what it learns in build-fuzz/fuzz-corpus. A finding stops it with the input saved as
+# build-fuzz/crash-* (rerun it: build-fuzz/salvora_net_fuzz build-fuzz/crash-…).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs="${1:-1000000}"
+build=build-fuzz
+
+bash scripts/setup.sh
+# clang and its libFuzzer and sanitizer runtimes
+missing=()
+for p in clang libclang-rt-14-dev; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
+  "${sudo[@]}" apt-get update -qq >/dev/null
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DSALVORA_FUZZ=ON \
+  -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" \
+  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fsanitize=fuzzer-no-link -fno-sanitize-recover=all -fno-omit-frame-pointer" \
+  >/dev/null
+cmake --build "$build" -j"$(nproc)" --target salvora_net_fuzz salvora_net_fuzz_seeds
+
+rm -rf "$build/fuzz-seeds"
+mkdir -p "$build/fuzz-seeds" "$build/fuzz-corpus"
+"$build/salvora_net_fuzz_seeds" "$build/fuzz-seeds"
+cd "$build"
+exec ./salvora_net_fuzz -runs="$runs" -max_len=9000 -print_final_stats=1 fuzz-corpus fuzz-seeds
