@@ -41,7 +41,7 @@ TOptionsDialog::TOptionsDialog(QWidget* Owner) : TFixedDialog(Owner, {290, 123 +
   rbStrong = new QRadioButton(QStringLiteral("Сильный"), grpLevel);
   rbStrong->setGeometry(186, 21, 80, 17);
   rbGentle->setToolTip(QStringLiteral("Стреляет наугад и не всегда добивает раненый корабль"));
-  rbNormal->setToolTip(QStringLiteral("Компьютер, с которым игра шла всегда"));
+  rbNormal->setToolTip(QStringLiteral("Компьютер, каким он был всегда"));
   rbStrong->setToolTip(
       QStringLiteral("Стреляет туда, где корабль вероятнее всего, и прячет свой флот"));
   rbNormal->setChecked(true);
