@@ -9,6 +9,7 @@
 #include "TPinnedRandom.h"
 #include "TSalvoraMainWin.h"
 #include "TSettings.h"
+#include "TStrongShooter.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -589,6 +590,21 @@ TEST_F(TMainWinTest, OptionsChangeOnlyWhenConfirmed) {
   });
   EXPECT_TRUE(TOptionsDialog::ShowOptions(Animation, Sound, Level, &Window));
   EXPECT_EQ(Level, TSettings::LevelGentle);
+}
+
+// A level chosen in the options shoots from the computer's next shot and is kept: a window
+// opened on the saved file plays it too.
+TEST_F(TMainWinTest, ChosenLevelPlaysAtOnceAndIsKept) {
+  EXPECT_EQ(Window.FGame.FShooter, nullptr); // the game's own computer
+  Answer<TOptionsDialog>([](TOptionsDialog& Dialog) {
+    QTest::mouseClick(Dialog.rbStrong, Qt::LeftButton);
+    QTest::mouseClick(Dialog.btnOK, Qt::LeftButton);
+  });
+  Window.btnOptionsClick();
+  EXPECT_NE(dynamic_cast<TStrongShooter*>(Window.FGame.FShooter.get()), nullptr);
+  ASSERT_TRUE(Window.SaveSettings());
+  TSalvoraMainWin Reopened(Window.FSettingsPath);
+  EXPECT_NE(dynamic_cast<TStrongShooter*>(Reopened.FGame.FShooter.get()), nullptr);
 }
 
 // Switching the animation off stills every flame on frame 0, on both boards; switching it on
