@@ -54,11 +54,13 @@ TFleetSampler::TFleet TStrongShooter::HiddenFleet(TRandomSource& Random) {
   double Lowest = 1e9;
   for (int C = 0; C < PlacementCandidates; ++C) {
     const TFleetSampler::TFleet Fleet = TFleetSampler::DrawFleet(Random);
+    // Measured: the one-deckers decide. Fleets whose one-deckers stand where decks are least
+    // expected take the strong shooter about a shot more than uniform ones; steering the
+    // larger ships too, either way, takes that back.
     double Exposure = 0;
     for (const auto* Place : Fleet)
-      for (int K = 0; K < Place->Size; ++K)
-        Exposure += Shares[(Place->Head.Y + (Place->Vertical ? K : 0)) * 10 + Place->Head.X +
-                           (Place->Vertical ? 0 : K)];
+      if (Place->Size == 1)
+        Exposure += Shares[Place->Head.Y * 10 + Place->Head.X];
     if (Exposure < Lowest) {
       Lowest = Exposure;
       Hidden = Fleet;

@@ -12,8 +12,9 @@ class TStrongShooter : public TShooter {
 public:
   // Fleets weighed for every shot: more gain little and cost time.
   static constexpr int FleetsPerShot = 1000;
-  // Legal fleets drawn for the placement; the one least likely to be found stands.
-  static constexpr int PlacementCandidates = 10;
+  // Legal fleets drawn for the placement (about 15 ms); the one least likely to be found
+  // stands.
+  static constexpr int PlacementCandidates = 100;
 
   TPoint ChooseTarget(const TShotBoard& Seen) override;
   bool PlaceFleet(TFleets& Fleets) override;
@@ -21,8 +22,8 @@ public:
   // Stands Fleet on the board of the player's ships (Player) or of the computer's, which must be
   // empty; the simulator uses it for the player's fleet too.
   static void StandFleet(TFleets& Fleets, bool Player, const TFleetSampler::TFleet& Fleet);
-  // Of PlacementCandidates uniformly drawn legal fleets, the one whose decks lie where a deck
-  // is least expected before the first shot.
+  // Of PlacementCandidates uniformly drawn legal fleets, the one whose one-deckers lie where a
+  // deck is least expected before the first shot.
   static TFleetSampler::TFleet HiddenFleet(TRandomSource& Random);
 
   int FFleetsPerShot = FleetsPerShot;

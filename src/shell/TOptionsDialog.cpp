@@ -32,15 +32,6 @@ TOptionsDialog::TOptionsDialog(QWidget* Owner) : TFixedDialog(Owner, {290, 123 +
   chkAnimation->setGeometry(14, 21, 241, 17);
   chkSound = new QCheckBox(QStringLiteral("Звук "), grpEffects);
   chkSound->setGeometry(14, 45, 241, 17);
-  // Only the group's caption is blue; its boxes keep the window-text colour.
-  for (QAbstractButton* Box : std::initializer_list<QAbstractButton*>{
-           chkAnimation, chkSound, rbGentle, rbNormal, rbStrong}) {
-    QPalette Colours = Box->palette();
-    Colours.setColor(QPalette::WindowText, Plain);
-    Colours.setColor(QPalette::ButtonText, Plain);
-    Colours.setColor(QPalette::Text, Plain);
-    Box->setPalette(Colours);
-  }
 
   grpLevel = new QGroupBox(QStringLiteral(" Уровень компьютера "), this);
   grpLevel->setGeometry(8, 92, 274, LevelHeight);
@@ -52,10 +43,19 @@ TOptionsDialog::TOptionsDialog(QWidget* Owner) : TFixedDialog(Owner, {290, 123 +
   rbStrong = new QRadioButton(QStringLiteral("Сильный"), grpLevel);
   rbStrong->setGeometry(186, 21, 80, 17);
   rbGentle->setToolTip(QStringLiteral("Стреляет наугад и не всегда добивает раненый корабль"));
-  rbNormal->setToolTip(QStringLiteral("Компьютер, с которым игра шла всегда"));
+  rbNormal->setToolTip(QStringLiteral("Компьютер, каким он был всегда"));
   rbStrong->setToolTip(
       QStringLiteral("Стреляет туда, где корабль вероятнее всего, и прячет свой флот"));
   rbNormal->setChecked(true);
+  // Only the groups' captions are blue; their boxes keep the window-text colour.
+  for (QAbstractButton* Box : std::initializer_list<QAbstractButton*>{
+           chkAnimation, chkSound, rbGentle, rbNormal, rbStrong}) {
+    QPalette Colours = Box->palette();
+    Colours.setColor(QPalette::WindowText, Plain);
+    Colours.setColor(QPalette::ButtonText, Plain);
+    Colours.setColor(QPalette::Text, Plain);
+    Box->setPalette(Colours);
+  }
 
   btnOK = new QPushButton(QStringLiteral("OK"), this);
   btnOK->setGeometry(128, 92 + LevelGrowth, 75, 23);

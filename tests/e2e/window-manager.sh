@@ -79,7 +79,7 @@ open_dialog $((604 + 30)) $((10 + 6))
 check_dialog "О программе" 371 125
 close_dialog
 open_dialog $((222 + 48)) $((8 + 13))
-check_dialog "Настройки " 290 123
+check_dialog "Настройки " 290 176 # the level's group below the effects
 close_dialog
 # The lined-up fleet touches itself: starting the battle refuses it in a box with the game's
 # own title.

@@ -184,6 +184,35 @@ TEST_F(TSettingsTest, NetworkKeysReadBackBesideTheTwoSettings) {
   EXPECT_EQ(again.FPort, 5000);
 }
 
+// The computer's level: 0, 1 or 2 in the key Level, anything else the game's own computer. A
+// chosen level goes in on a line of its own and comes back; every other byte stays.
+TEST_F(TSettingsTest, LevelRoundTripsAndKeepsEveryOtherByte) {
+  const std::pair<const char*, std::int32_t> Reads[] = {
+      {"", 1},          {"Level=0\n", 0},  {"Level=2\n", 2},      {"level = 0x2\n", 2},
+      {"Level=3\n", 1}, {"Level=-1\n", 1}, {"Level=strong\n", 1}, {"Level=\n", 1}};
+  for (const auto& [Line, Level] : Reads) {
+    PutBytes(FPath, QByteArray("[General]\nSound=0\n") + Line);
+    TSettings Settings;
+    Settings.FLevel = 7;
+    Settings.LoadSettings(FPath);
+    EXPECT_EQ(Settings.FLevel, Level) << Line;
+  }
+  const QByteArray Head = "; kept\r\n[General]\r\nSound=0\r\nAnimation=1\r\n";
+  const QByteArray Tail = "\r\n[Last]\r\nx=y";
+  PutBytes(FPath, Head + Tail);
+  TSettings Settings;
+  Settings.LoadSettings(FPath);
+  Settings.FLevel = TSettings::LevelStrong;
+  ASSERT_TRUE(Settings.SaveSettings(FPath));
+  EXPECT_EQ(GetBytes(FPath), Head + "Level=2\r\n" + Tail);
+  Settings.LoadSettings(FPath);
+  EXPECT_EQ(Settings.FLevel, TSettings::LevelStrong);
+  // Back to the game's own computer: the line stays and says so.
+  Settings.FLevel = TSettings::LevelNormal;
+  ASSERT_TRUE(Settings.SaveSettings(FPath));
+  EXPECT_EQ(GetBytes(FPath), Head + "Level=1\r\n" + Tail);
+}
+
 TEST_F(TSettingsTest, DamagedFileIsReadAndKeptWhole) {
   const char head[] = "\x00\xff\xfe[General\n=\n[]\r\n";
   QByteArray junk = QByteArray(head, sizeof head - 1) + QByteArray(10 << 20, 'z') + "=0\n";

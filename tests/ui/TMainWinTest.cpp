@@ -11,6 +11,8 @@
 #include "TPaintBox.h"
 #include "TPinnedRandom.h"
 #include "TSalvoraMainWin.h"
+#include "TSettings.h"
+#include "TStrongShooter.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -20,6 +22,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -162,7 +165,8 @@ TEST_F(TMainWinTest, ComponentsFollowTheLayout) {
 TEST_F(TMainWinTest, DialogsFollowTheirLayouts) {
   TOptionsDialog Options(&Window);
   TAboutDlg About(&Window, Window.FPictures.FIcon);
-  EXPECT_EQ(Options.size(), QSize(290, 123));
+  // The level's group below the effects grows the dialog; the buttons stay at its foot.
+  EXPECT_EQ(Options.size(), QSize(290, 176));
   EXPECT_EQ(About.size(), QSize(371, 125));
   QFrame* Bevel = nullptr;
   for (QFrame* Frame : About.findChildren<QFrame*>())
@@ -177,8 +181,12 @@ TEST_F(TMainWinTest, DialogsFollowTheirLayouts) {
       {Options.grpEffects, {8, 7, 274, 77}, QStringLiteral(" Эффекты ")},
       {Options.chkAnimation, {14, 21, 241, 17}, QStringLiteral("Анимация пожаров на кораблях")},
       {Options.chkSound, {14, 45, 241, 17}, QStringLiteral("Звук ")},
-      {Options.btnOK, {128, 92, 75, 23}, QStringLiteral("OK")},
-      {Options.btnCancel, {207, 92, 75, 23}, QStringLiteral(" Отмена ")},
+      {Options.grpLevel, {8, 92, 274, 45}, QStringLiteral(" Уровень компьютера ")},
+      {Options.rbGentle, {14, 21, 80, 17}, QStringLiteral("Новичок")},
+      {Options.rbNormal, {100, 21, 80, 17}, QStringLiteral("Обычный")},
+      {Options.rbStrong, {186, 21, 80, 17}, QStringLiteral("Сильный")},
+      {Options.btnOK, {128, 145, 75, 23}, QStringLiteral("OK")},
+      {Options.btnCancel, {207, 145, 75, 23}, QStringLiteral(" Отмена ")},
       {About.Image1, {8, 12, 32, 32}, {}},
       // The labels size themselves to their text (the version line is 74 pixels here).
       {About.Label1,
@@ -207,6 +215,16 @@ TEST_F(TMainWinTest, DialogsFollowTheirLayouts) {
     EXPECT_TRUE(Text.isEmpty() || (Text.count(u'\n') + 1) * 12 <= Row.Rect.height()); // lines
   }
   EXPECT_GT(CountColour(Options.grpEffects->grab(QRect(0, 0, 274, 14)).toImage(), Qt::blue), 0);
+  // Its letters have no stroke a whole pixel wide: blue, if not pure blue.
+  const QImage LevelTitle = Options.grpLevel->grab(QRect(0, 0, 274, 14)).toImage();
+  int Blue = 0;
+  for (int X = 0; X < LevelTitle.width(); ++X)
+    for (int Y = 0; Y < LevelTitle.height(); ++Y) {
+      const QColor C(LevelTitle.pixel(X, Y));
+      Blue += C.blue() > 200 && C.red() < 120 && C.green() < 120;
+    }
+  EXPECT_GT(Blue, 20);
+  EXPECT_TRUE(Options.rbNormal->isChecked()); // the game's own computer unless told otherwise
   EXPECT_TRUE(QFontInfo(About.Label3->font()).underline());
   EXPECT_TRUE(QFontInfo(About.Label4->font()).underline());
   EXPECT_TRUE(Options.btnOK->isDefault());
@@ -564,6 +582,37 @@ TEST_F(TMainWinTest, OptionsChangeOnlyWhenConfirmed) {
   EXPECT_TRUE(TOptionsDialog::ShowOptions(Animation, Sound, &Window));
   EXPECT_TRUE(Animation);
   EXPECT_FALSE(Sound);
+
+  // The level: shown as given, changed by a click only when confirmed.
+  int32_t Level = TSettings::LevelStrong;
+  Answer<TOptionsDialog>([](TOptionsDialog& Dialog) {
+    EXPECT_TRUE(Dialog.rbStrong->isChecked());
+    QTest::mouseClick(Dialog.rbGentle, Qt::LeftButton);
+    QTest::keyClick(&Dialog, Qt::Key_Escape);
+  });
+  EXPECT_FALSE(TOptionsDialog::ShowOptions(Animation, Sound, Level, &Window));
+  EXPECT_EQ(Level, TSettings::LevelStrong);
+  Answer<TOptionsDialog>([](TOptionsDialog& Dialog) {
+    QTest::mouseClick(Dialog.rbGentle, Qt::LeftButton);
+    QTest::mouseClick(Dialog.btnOK, Qt::LeftButton);
+  });
+  EXPECT_TRUE(TOptionsDialog::ShowOptions(Animation, Sound, Level, &Window));
+  EXPECT_EQ(Level, TSettings::LevelGentle);
+}
+
+// A level chosen in the options shoots from the computer's next shot and is kept: a window
+// opened on the saved file plays it too.
+TEST_F(TMainWinTest, ChosenLevelPlaysAtOnceAndIsKept) {
+  EXPECT_EQ(Window.FGame.FShooter, nullptr); // the game's own computer
+  Answer<TOptionsDialog>([](TOptionsDialog& Dialog) {
+    QTest::mouseClick(Dialog.rbStrong, Qt::LeftButton);
+    QTest::mouseClick(Dialog.btnOK, Qt::LeftButton);
+  });
+  Window.btnOptionsClick();
+  EXPECT_NE(dynamic_cast<TStrongShooter*>(Window.FGame.FShooter.get()), nullptr);
+  ASSERT_TRUE(Window.SaveSettings());
+  TSalvoraMainWin Reopened(Window.FSettingsPath);
+  EXPECT_NE(dynamic_cast<TStrongShooter*>(Reopened.FGame.FShooter.get()), nullptr);
 }
 
 // Switching the animation off stills every flame on frame 0, on both boards; switching it on
