@@ -364,6 +364,9 @@ void TBattleController::ChartAnswerOnBoard() {
   R.ShotOut = R.AnswerIn = R.StopWaiting = false;
   if (Answer.Result == TShotResult::srHit) {
     FEnemyBoard[Answer.Cell] = {csShip, &FUnknownShip, false, false};
+    // The stand-in takes this hit next; it must never count enough of them to sink, however
+    // many rounds it has stood in before.
+    FUnknownShip.FHits = 0;
   } else if (Answer.Result == TShotResult::srSunk) {
     const auto Size = static_cast<int32_t>(Answer.Cells.size());
     TShip* Ship = nullptr;

@@ -18,6 +18,9 @@ TPeerConnection::TPeerConnection(QTcpSocket* Socket, TPeerRole Role, QObject* Pa
   FSocket->setParent(this);
   // Qt's own buffer stays small; what is in it is read and judged at once.
   FSocket->setReadBufferSize(ReadChunkBytes * 4);
+  // A shot is a few dozen bytes that the other side waits for: send it at once, not when the
+  // previous one is acknowledged.
+  FSocket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
   FHeartbeat.setInterval(DefaultHeartbeatMs);
   FSilence.setInterval(DefaultSilenceMs);
   FSilence.setSingleShot(true);

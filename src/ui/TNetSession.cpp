@@ -74,6 +74,10 @@ void TNetSession::Join(const QString& Name, const QString& Host, quint16 Port) {
     FOnStatus(QStringLiteral("Подключение к %1…").arg(Host), false);
 }
 
+TPeerConnection* TNetSession::Peer() const {
+  return FPeer;
+}
+
 bool TNetSession::Waiting() const {
   return !Playing() && ((FHost && FHost->IsListening()) || FJoin);
 }

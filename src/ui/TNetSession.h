@@ -34,6 +34,7 @@ public:
   void End();
   bool Waiting() const;
   bool Playing() const { return !FPeer.isNull(); }
+  TPeerConnection* Peer() const;
 
   // What the session is doing or why it failed, for the dialog's status line.
   std::function<void(const QString& Text, bool Error)> FOnStatus;

@@ -519,3 +519,39 @@ TEST_F(TLiarTest, ConnectionLostDuringAWaitedCueIsHandledAfterIt) {
   EXPECT_EQ(std::find(Cue, Log.end(), "StartCannon Enemy"), Log.end())
       << "no cannon starts after the cue";
 }
+
+// Two players who meet again and again: every round plays to the end, however many hits the
+// rounds before it charted on boards that were cleared since. Both sides shoot along the rows.
+TEST(TNetGameTest, RoundAfterRoundEndsClean) {
+  TPlayer A, B;
+  A.Game.StartNetGame(A.Link, A.Net, NetTestTools(3), true, "Аня");
+  B.Game.StartNetGame(B.Link, B.Net, NetTestTools(4), false, "Борис");
+  for (int Round = 0; Round < 25; ++Round) {
+    A.Game.ArrangePlayerFleet();
+    B.Game.ArrangePlayerFleet();
+    A.Game.StartBattle();
+    B.Game.StartBattle();
+    DeliverAll(A, B);
+    for (int Step = 0; (A.Game.FBattle || B.Game.FBattle) && Step < 400; ++Step) {
+      for (TPlayer* P : {&A, &B})
+        if (P->Game.CanAim())
+          for (int Cell = 0; Cell < 100; ++Cell)
+            if (P->Game.IsValidTarget({Cell % 10, Cell / 10})) {
+              P->Press({Cell % 10, Cell / 10});
+              break;
+            }
+      for (bool Progress = true; Progress;) {
+        DeliverAll(A, B);
+        Progress = A.Land() | B.Land();
+      }
+    }
+    ASSERT_FALSE(A.Game.FBattle || B.Game.FBattle) << Round;
+    ASSERT_EQ(A.Net.FVerdict, TFairVerdict::fvClean) << Round;
+    ASSERT_EQ(B.Net.FVerdict, TFairVerdict::fvClean) << Round;
+    A.Game.NewGame();
+    DeliverAll(A, B);
+    B.Game.AnswerRematch(true);
+    DeliverAll(A, B);
+    ASSERT_TRUE(A.Game.FSetupMode && B.Game.FSetupMode) << Round;
+  }
+}

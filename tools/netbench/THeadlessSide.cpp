@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <vector>
 
-
 THeadlessSide::THeadlessSide(bool Host, uint32_t Seed) : FHost(Host), FRandom(Seed) {
   FRecord = false;
 }
@@ -34,6 +33,13 @@ void THeadlessSide::StartCannon(TCannon Cannon, uint32_t Shot) {
     FinishCannon(FGame);
     Poke();
   });
+}
+
+// A shot lands where the answer and the cannon's stop meet, whichever comes last; the board is
+// repainted then, and the player looks again.
+void THeadlessSide::RepaintBoard(TSide Side) {
+  TFakeScreen::RepaintBoard(Side);
+  Poke();
 }
 
 void THeadlessSide::SetStartEnabled(bool Enabled) {

@@ -26,7 +26,7 @@ public:
   void OfferRematch() { FGame.NewGame(); }
 
   TBattleController FGame{*this, {}};
-  int32_t FGamesEnded = 0;  // results shown
+  int32_t FGamesEnded = 0; // results shown
   int32_t FCleanVerdicts = 0;
   int32_t FOtherVerdicts = 0;
   int64_t FBytesSent = 0;
@@ -34,6 +34,7 @@ public:
 
   // TGameScreen: what drives the player
   void StartCannon(TCannon Cannon, uint32_t Shot) override;
+  void RepaintBoard(TSide Side) override;
   void SetStartEnabled(bool Enabled) override;
   void SetResultVisible(bool Visible) override;
   // TNetScreen

@@ -21,10 +21,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLabel>
-#include <QPushButton>
 #include <QHostAddress>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -87,14 +87,16 @@ int HeadlessGames(int Games) {
   QTimer Watch;
   int Done = 0;
   QObject::connect(&Watch, &QTimer::timeout, [&] {
-    const auto Verdicts = [](const THeadlessSide& S) { return S.FCleanVerdicts + S.FOtherVerdicts; };
+    const auto Verdicts = [](const THeadlessSide& S) {
+      return S.FCleanVerdicts + S.FOtherVerdicts;
+    };
     if (!HostSide.FEnded.empty() || !GuestSide.FEnded.empty()) {
       std::fprintf(stderr, "salvora-net-bench: the game ended: %s%s\n", HostSide.FEnded.c_str(),
                    GuestSide.FEnded.c_str());
       QCoreApplication::exit(1);
     }
-    const int Both = std::min({HostSide.FGamesEnded, GuestSide.FGamesEnded, Verdicts(HostSide),
-                               Verdicts(GuestSide)});
+    const int Both = std::min(
+        {HostSide.FGamesEnded, GuestSide.FGamesEnded, Verdicts(HostSide), Verdicts(GuestSide)});
     if (Both <= Done)
       return;
     Done = Both;
@@ -139,7 +141,8 @@ public:
 
 int WindowShots(int Shots) {
   QTemporaryDir Folder;
-  TBenchWin A(Folder.filePath(QStringLiteral("a.ini"))), B(Folder.filePath(QStringLiteral("b.ini")));
+  TBenchWin A(Folder.filePath(QStringLiteral("a.ini"))),
+      B(Folder.filePath(QStringLiteral("b.ini")));
   A.show();
   B.show();
   B.move(A.x() + 40, A.y() + 40);
@@ -159,6 +162,11 @@ int WindowShots(int Shots) {
       QCoreApplication::exit(1);
     }
   };
+  // Programs shoot far faster than players: the flood guard is for people.
+  for (TBenchWin* W : {&A, &B})
+    W->FNetSession->FOnConnected = [W] {
+      W->FNetSession->Peer()->SetFloodLimits(1 << 20, 1 << 30);
+    };
   const quint16 Port = 47690;
   if (!A.FNetSession->Host(QStringLiteral("A"), Port))
     return 1;
@@ -188,8 +196,8 @@ int WindowShots(int Shots) {
           continue;
         const TPoint Cell = Targets[Random() % Targets.size()];
         const QPointF At(16 + 32 * Cell.X + 16, 16 + 32 * Cell.Y + 16);
-        QMouseEvent Press(QEvent::MouseButtonPress, At, W->pbRight->mapToGlobal(At),
-                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent Press(QEvent::MouseButtonPress, At, W->pbRight->mapToGlobal(At), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
         PressedAt = Clock.nsecsElapsed();
         QApplication::sendEvent(W->pbRight, &Press);
       }
@@ -200,7 +208,9 @@ int WindowShots(int Shots) {
   if (QApplication::exec() != 0 || Latencies.empty())
     return 1;
   std::sort(Latencies.begin(), Latencies.end());
-  auto At = [&](double Q) { return Latencies[std::min(Latencies.size() - 1, size_t(Q * Latencies.size()))]; };
+  auto At = [&](double Q) {
+    return Latencies[std::min(Latencies.size() - 1, size_t(Q * Latencies.size()))];
+  };
   std::printf("shots: %zu\n", Latencies.size());
   std::printf("press_to_cannon_median_ms: %.2f\n", At(0.5));
   std::printf("press_to_cannon_p99_ms: %.2f\n", At(0.99));
