@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>Игра честная: флот противника проверен, все его ответы правдивы.</source>
-        <translation>A fair game: the opponent&apos;s fleet was checked, and all its answers were true.</translation>
+        <translation>A fair game: the opponent&apos;s fleet and every answer checked out.</translation>
     </message>
     <message>
         <source>Противник солгал об исходе выстрела.</source>

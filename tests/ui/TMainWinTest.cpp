@@ -3,12 +3,14 @@
 #include "BoardGeometry.h"
 #include "BoardPainter.h"
 #include "GameTexts.h"
+#include "NetTexts.h"
 #include "TAboutDlg.h"
 #include "TClock.h"
 #include "TGameAccessible.h"
 #include "TJvBmpAnimator.h"
 #include "TJvGIFAnimator.h"
 #include "TKeyboardPlay.h"
+#include "TNetStrip.h"
 #include "TOptionsDialog.h"
 #include "TPaintBox.h"
 #include "TPinnedRandom.h"
@@ -292,6 +294,14 @@ TEST_P(TLanguageTest, WindowDialogsAndShotsSpeakTheLocalesLanguage) {
             Say("E-6: hit deck", "Д-6: подбитая палуба"));
   EXPECT_EQ(Window.FAccessible->CellName(TSide::sdMy, {9, 9}), Say("J-10: water", "К-10: вода"));
   ExpectCaptionsFit(Window.StatusBar);
+  // The network strip's line of the turn: its waits and a rematch's news. (A long verdict
+  // may be cut on its own line: its tooltip holds it whole.)
+  const QLabel* Turn = Window.FNetStrip->lblTurn;
+  for (int Id : {ntWaitOpponent, ntWaitFleet, ntWaitShot, ntRematchOffered, ntRematchToMe,
+                 ntRematchDeclined, ntRematchDeclinedByMe, ntRematchLapsed}) {
+    const QString Line = QString::fromStdString(std::string(NetText(Id)));
+    EXPECT_TRUE(TextFits(Turn, Line, Turn->contentsRect().width())) << Line.toStdString();
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, TLanguageTest, testing::Values("en_US", "ru_RU"));
