@@ -271,6 +271,13 @@ Try &apos;salvora --help&apos;.
     </message>
 </context>
 <context>
+    <name>TFrameCodec</name>
+    <message>
+        <source>Сообщение слишком длинное</source>
+        <translation>The message is too long</translation>
+    </message>
+</context>
+<context>
     <name>TGameAccessible</name>
     <message>
         <source>Ваш ход.</source>
@@ -437,6 +444,40 @@ Try &apos;salvora --help&apos;.
     </message>
 </context>
 <context>
+    <name>TMessageCodec</name>
+    <message>
+        <source>Сообщение повреждено</source>
+        <translation>The message is damaged</translation>
+    </message>
+    <message>
+        <source>Недопустимый символ в тексте сообщения</source>
+        <translation>A character not allowed in the text of a message</translation>
+    </message>
+    <message>
+        <source>Сообщение слишком длинное</source>
+        <translation>The message is too long</translation>
+    </message>
+    <message>
+        <source>Неизвестный тип сообщения</source>
+        <translation>An unknown kind of message</translation>
+    </message>
+</context>
+<context>
+    <name>TNetAddress</name>
+    <message>
+        <source>Порт — число от 1 до 65535</source>
+        <translation>The port is a number from 1 to 65535</translation>
+    </message>
+    <message>
+        <source>Неверный адрес: %1</source>
+        <translation>Not an address: %1</translation>
+    </message>
+    <message>
+        <source>Введите адрес</source>
+        <translation>Enter an address</translation>
+    </message>
+</context>
+<context>
     <name>TNetDialog</name>
     <message>
         <source>Игра по сети</source>
@@ -505,6 +546,52 @@ Try &apos;salvora --help&apos;.
     <message>
         <source>Сообщите сопернику: %1</source>
         <translation>Tell your opponent: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TNetHost</name>
+    <message>
+        <source>Порт %1 уже занят другой программой. Выберите другой порт.</source>
+        <translation>Port %1 is taken by another program. Choose another port.</translation>
+    </message>
+    <message>
+        <source>Нет прав открыть порт %1. Выберите порт больше 1024.</source>
+        <translation>Not allowed to open port %1. Choose a port above 1024.</translation>
+    </message>
+    <message>
+        <source>Нет сети: порт %1 открыть не удалось.</source>
+        <translation>No network: port %1 could not be opened.</translation>
+    </message>
+    <message>
+        <source>Порт %1 открыть не удалось: %2</source>
+        <translation>Port %1 could not be opened: %2</translation>
+    </message>
+    <message>
+        <source>Эта игра уже занята другим игроком</source>
+        <translation>This game already has another player</translation>
+    </message>
+</context>
+<context>
+    <name>TNetJoin</name>
+    <message>
+        <source>%1 не отвечает</source>
+        <translation>%1 does not answer</translation>
+    </message>
+    <message>
+        <source>На %1 никто не ждёт игры (соединение отклонено)</source>
+        <translation>No one waits for a game at %1 (connection refused)</translation>
+    </message>
+    <message>
+        <source>Адрес %1 не найден</source>
+        <translation>Address %1 not found</translation>
+    </message>
+    <message>
+        <source>Нет сети: %1 недоступен</source>
+        <translation>No network: %1 cannot be reached</translation>
+    </message>
+    <message>
+        <source>Не удалось подключиться к %1: %2</source>
+        <translation>Could not connect to %1: %2</translation>
     </message>
 </context>
 <context>
@@ -590,6 +677,33 @@ Try &apos;salvora --help&apos;.
     <message>
         <source> Отмена </source>
         <translation> Cancel </translation>
+    </message>
+</context>
+<context>
+    <name>TPeerConnection</name>
+    <message>
+        <source>Соединение потеряно</source>
+        <translation>Connection lost</translation>
+    </message>
+    <message>
+        <source>Соперник не принимает данные</source>
+        <translation>The opponent takes no data</translation>
+    </message>
+    <message>
+        <source>Соперник шлёт слишком много сообщений</source>
+        <translation>The opponent sends too many messages</translation>
+    </message>
+    <message>
+        <source>Соперник вышел из игры</source>
+        <translation>The opponent left the game</translation>
+    </message>
+    <message>
+        <source>На том конце не Сальвора</source>
+        <translation>The other end is not Salvora</translation>
+    </message>
+    <message>
+        <source>Разные версии игры: у вас протокол %1, у соперника %2</source>
+        <translation>Different versions of the game: your protocol is %1, the opponent&apos;s %2</translation>
     </message>
 </context>
 <context>
