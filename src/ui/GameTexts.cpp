@@ -18,8 +18,11 @@ bool InstallTranslations(const QLocale& Locale) {
       Game.load(Locale, QStringLiteral("salvora"), QStringLiteral("_"), QStringLiteral(":/i18n"));
   if (Found)
     QCoreApplication::installTranslator(&Game);
-  if (Qt.load(Locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+  // Qt's standard buttons follow the game: under a locale it does not speak they stay as Qt
+  // writes them.
+  const bool Russian = Locale.language() == QLocale::Russian;
+  if ((Found || Russian) && Qt.load(Locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(&Qt);
   return Found;
 }

@@ -6,7 +6,7 @@
 #include <QString>
 
 // Installs in the application the game's catalogue for Locale, compiled in, and Qt's own for
-// its standard buttons, in place of those installed before. False when the game has none for
+// its standard buttons in the same language, in place of those installed before. False when the game has none for
 // it: a Russian locale, or one it does not speak, keeps the Russian texts.
 bool InstallTranslations(const QLocale& Locale = QLocale());
 
