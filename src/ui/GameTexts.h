@@ -6,8 +6,8 @@
 #include <QString>
 
 // Installs in the application the game's catalogue for Locale, compiled in, and Qt's own for
-// its standard buttons in the same language, in place of those installed before. False when the game has none for
-// it: a Russian locale, or one it does not speak, keeps the Russian texts.
+// its standard buttons in the same language, in place of those installed before. False when
+// the game has none for it: a Russian locale, or one it does not speak, keeps the Russian texts.
 bool InstallTranslations(const QLocale& Locale = QLocale());
 
 // Hands the game core, whose texts are Russian, those of the player's language: what the
