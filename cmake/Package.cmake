@@ -13,10 +13,11 @@ set(CPACK_PACKAGE_CONTACT "Salvora developers <salvora@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "naval battle against the computer")
 set(CPACK_PACKAGE_DESCRIPTION
     "Salvora (Сальвора) is a naval battle for one player against the\n\
-computer, on two 10 x 10 boards, with a Russian user interface. The\n\
-player arranges a fleet of ten ships with the mouse, starts the battle\n\
-and fires at the computer's board; every shot is an animated cannon,\n\
-hit decks burn, and sound cues accompany the battle.")
+computer, on two 10 x 10 boards; it speaks English and Russian,\n\
+following the desktop's language. The player arranges a fleet of ten\n\
+ships with the mouse, starts the battle and fires at the computer's\n\
+board; every shot is an animated cannon, hit decks burn, and sound\n\
+cues accompany the battle.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

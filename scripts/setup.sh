@@ -9,6 +9,8 @@ packages=(
   # build
   cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev libgtest-dev
+  # the player's language: lupdate and lrelease, CMake's qt_add_translations, Qt's own catalogues
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   # install and package: the desktop files checked, the .deb built, linted and tried out
   desktop-file-utils appstream dpkg-dev lintian debootstrap openbox
   # run: the multimedia backend and a font that fits the layout's metrics

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "TPoint.h"
+#include "TextTable.h"
 
 #include <string>
 #include <string_view>
@@ -16,7 +17,7 @@ enum : int {
   msgEnemyLastShot = 65278,
 };
 
-// The text of a message id; empty for an id the table does not hold.
+// The text of a message id in the player's language; empty for an id the table does not hold.
 std::string_view MessageText(int Id);
 std::string LoadStr(int Id);
 // A shot message with its "%s-%d" filled in: the row letter and the column number of Cell.
@@ -24,3 +25,10 @@ std::string FormatShot(int Id, TPoint Cell);
 // The same text for msgMyLastShot or msgEnemyLastShot, formatted once for every cell: the
 // status bar shows one at every shot. Empty for any other id.
 const std::string& LastShotText(int Id, TPoint Cell);
+
+// The letter of a row, top to bottom, in the player's language: RowLetters unless a
+// translation gave others.
+std::string_view RowLetter(int Row);
+// Takes the player's language for the messages and the row letters, and formats the status
+// texts of every cell again. Without it the texts are the Russian ones.
+void InstallMessageTexts(const TTranslate& Translate);

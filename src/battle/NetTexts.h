@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
 #pragma once
 
 #include "TPeerMessage.h"
+#include "TextTable.h"
 
 #include <string>
 #include <string_view>
@@ -41,9 +44,12 @@ enum : int {
   ntTextTooLong,
 };
 
-// The text of an id; empty for an id the table does not hold.
+// The text of an id in the player's language; empty for an id the table does not hold.
 std::string_view NetText(int Id);
 // "First: second", as a reason with its detail.
 std::string NetText(int Id, std::string_view Detail);
 // What a message is called in a reason: "выстрел", "ответ"...
 std::string_view PeerMessageName(TPeerMsgType Type);
+// Takes the player's language for these texts; without it they are the Russian ones. A
+// reason the other side sends is shown as it was sent.
+void InstallNetTexts(const TTranslate& Translate);

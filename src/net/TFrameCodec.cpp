@@ -1,5 +1,6 @@
 #include "TFrameCodec.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
@@ -27,7 +28,7 @@ bool TFrameCodec::Feed(const char* Data, qsizetype Size) {
       const quint32 Length = qFromBigEndian<quint32>(FHeader.data());
       // Judged on the length alone: an oversized message is never buffered.
       if (Length > MaxPayloadBytes) {
-        FError = QStringLiteral("Сообщение слишком длинное");
+        FError = QCoreApplication::translate("TFrameCodec", "Сообщение слишком длинное");
         return false;
       }
       FExpected = Length;

@@ -5,6 +5,7 @@
 #include <QCborParserError>
 #include <QCborStreamReader>
 #include <QCborValue>
+#include <QCoreApplication>
 #include <bit>
 #include <limits>
 
@@ -103,7 +104,7 @@ public:
   QString Error;
 
   bool Corrupt() {
-    Error = QStringLiteral("Сообщение повреждено");
+    Error = QCoreApplication::translate("TMessageCodec", "Сообщение повреждено");
     return false;
   }
 
@@ -139,12 +140,13 @@ public:
     const QString Text = Value.toString();
     for (QChar C : Text)
       if (IsControl(C)) {
-        Error = QStringLiteral("Недопустимый символ в тексте сообщения");
+        Error =
+            QCoreApplication::translate("TMessageCodec", "Недопустимый символ в тексте сообщения");
         return false;
       }
     const QByteArray Utf8 = Text.toUtf8();
     if (static_cast<size_t>(Utf8.size()) > MaxBytes) {
-      Error = QStringLiteral("Сообщение слишком длинное");
+      Error = QCoreApplication::translate("TMessageCodec", "Сообщение слишком длинное");
       return false;
     }
     Out = Utf8.toStdString();
@@ -247,8 +249,9 @@ bool TMessageCodec::Decode(const QByteArray& Payload, TPeerMessage& Message, QSt
     if (TypeName.isString() && TypeName.toString() == QLatin1String(Candidate.Name))
       Info = &Candidate;
   if (!Info) {
-    Error = TypeName.isString() ? QStringLiteral("Неизвестный тип сообщения")
-                                : QStringLiteral("Сообщение повреждено");
+    Error = TypeName.isString()
+                ? QCoreApplication::translate("TMessageCodec", "Неизвестный тип сообщения")
+                : QCoreApplication::translate("TMessageCodec", "Сообщение повреждено");
     return false;
   }
   Message.Type = Info->Type;

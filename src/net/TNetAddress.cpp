@@ -1,5 +1,6 @@
 #include "TNetAddress.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QRegularExpression>
 
@@ -27,10 +28,11 @@ bool ReadPort(const QString& Text, quint16& Port) {
 std::optional<TNetEndpoint> TNetAddress::Parse(const QString& Text, quint16 DefaultPort,
                                                QString* Error) {
   const QString Trimmed = Text.trimmed();
-  const QString BadPort = QStringLiteral("Порт — число от 1 до 65535");
-  const QString BadHost = QStringLiteral("Неверный адрес: %1").arg(Trimmed);
+  const QString BadPort = QCoreApplication::translate("TNetAddress", "Порт — число от 1 до 65535");
+  const QString BadHost =
+      QCoreApplication::translate("TNetAddress", "Неверный адрес: %1").arg(Trimmed);
   if (Trimmed.isEmpty())
-    return Refuse(Error, QStringLiteral("Введите адрес"));
+    return Refuse(Error, QCoreApplication::translate("TNetAddress", "Введите адрес"));
   TNetEndpoint Result{QString(), DefaultPort};
   QString PortText;
   if (Trimmed.startsWith(QLatin1Char('['))) {

@@ -25,17 +25,17 @@ bool TNetHost::Listen(quint16 Port, const QHostAddress& Address) {
     return true;
   switch (FServer->serverError()) {
   case QAbstractSocket::AddressInUseError:
-    FError = QStringLiteral("Порт %1 уже занят другой программой. Выберите другой порт.").arg(Port);
+    FError = tr("Порт %1 уже занят другой программой. Выберите другой порт.").arg(Port);
     break;
   case QAbstractSocket::SocketAccessError:
-    FError = QStringLiteral("Нет прав открыть порт %1. Выберите порт больше 1024.").arg(Port);
+    FError = tr("Нет прав открыть порт %1. Выберите порт больше 1024.").arg(Port);
     break;
   case QAbstractSocket::SocketAddressNotAvailableError:
   case QAbstractSocket::NetworkError:
-    FError = QStringLiteral("Нет сети: порт %1 открыть не удалось.").arg(Port);
+    FError = tr("Нет сети: порт %1 открыть не удалось.").arg(Port);
     break;
   default:
-    FError = QStringLiteral("Порт %1 открыть не удалось: %2").arg(Port).arg(FServer->errorString());
+    FError = tr("Порт %1 открыть не удалось: %2").arg(Port).arg(FServer->errorString());
   }
   return false;
 }
@@ -64,8 +64,8 @@ void TNetHost::AcceptPending() {
   while (QTcpSocket* Socket = FServer->nextPendingConnection()) {
     if (FPeer && FPeer->IsOpen()) {
       // Told in the greeting's own form, which any version of the game reads.
-      Socket->write(TFrameCodec::Encode(
-          THandshake::EncodeRefusal(QStringLiteral("Эта игра уже занята другим игроком"))));
+      Socket->write(
+          TFrameCodec::Encode(THandshake::EncodeRefusal(tr("Эта игра уже занята другим игроком"))));
       connect(Socket, &QTcpSocket::disconnected, Socket, &QObject::deleteLater);
       Socket->disconnectFromHost();
       continue;

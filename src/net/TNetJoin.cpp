@@ -9,8 +9,7 @@ TNetJoin::TNetJoin(QObject* Parent) : QObject(Parent) {
   TPeerConnection::RegisterTypes();
   FTimeout.setSingleShot(true);
   FTimeout.setInterval(DefaultTimeoutMs);
-  connect(&FTimeout, &QTimer::timeout, this,
-          [this] { Fail(QStringLiteral("%1 не отвечает").arg(FWhere)); });
+  connect(&FTimeout, &QTimer::timeout, this, [this] { Fail(tr("%1 не отвечает").arg(FWhere)); });
 }
 
 void TNetJoin::SetTimings(int HeartbeatMs, int SilenceMs) {
@@ -66,19 +65,19 @@ void TNetJoin::SocketError() {
     return;
   switch (FSocket->error()) {
   case QAbstractSocket::ConnectionRefusedError:
-    Fail(QStringLiteral("На %1 никто не ждёт игры (соединение отклонено)").arg(FWhere));
+    Fail(tr("На %1 никто не ждёт игры (соединение отклонено)").arg(FWhere));
     break;
   case QAbstractSocket::HostNotFoundError:
-    Fail(QStringLiteral("Адрес %1 не найден").arg(FWhere));
+    Fail(tr("Адрес %1 не найден").arg(FWhere));
     break;
   case QAbstractSocket::SocketTimeoutError:
-    Fail(QStringLiteral("%1 не отвечает").arg(FWhere));
+    Fail(tr("%1 не отвечает").arg(FWhere));
     break;
   case QAbstractSocket::NetworkError:
-    Fail(QStringLiteral("Нет сети: %1 недоступен").arg(FWhere));
+    Fail(tr("Нет сети: %1 недоступен").arg(FWhere));
     break;
   default:
-    Fail(QStringLiteral("Не удалось подключиться к %1: %2").arg(FWhere, FSocket->errorString()));
+    Fail(tr("Не удалось подключиться к %1: %2").arg(FWhere, FSocket->errorString()));
   }
 }
 

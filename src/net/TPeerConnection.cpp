@@ -7,7 +7,10 @@
 #include <QTcpSocket>
 
 namespace {
-const QString LostText = QStringLiteral("Соединение потеряно");
+// Asked for when it is said, so that it is in the player's language.
+QString LostText() {
+  return TPeerConnection::tr("Соединение потеряно");
+}
 // One read at a time: the flood check sees a burst before it is all taken in.
 constexpr qint64 ReadChunkBytes = 16 * 1024;
 } // namespace
@@ -25,7 +28,7 @@ TPeerConnection::TPeerConnection(QTcpSocket* Socket, TPeerRole Role, QObject* Pa
   FSilence.setInterval(DefaultSilenceMs);
   FSilence.setSingleShot(true);
   connect(&FHeartbeat, &QTimer::timeout, this, &TPeerConnection::HeartbeatTick);
-  connect(&FSilence, &QTimer::timeout, this, [this] { Fail(LostText); });
+  connect(&FSilence, &QTimer::timeout, this, [this] { Fail(LostText()); });
   connect(FSocket, &QTcpSocket::readyRead, this, &TPeerConnection::ReadIncoming);
   connect(FSocket, &QTcpSocket::disconnected, this, &TPeerConnection::SocketGone);
   connect(FSocket, &QTcpSocket::errorOccurred, this, &TPeerConnection::SocketGone);
@@ -64,7 +67,7 @@ void TPeerConnection::Start() {
   FStarted = true;
   if (FSocket->state() != QAbstractSocket::ConnectedState) {
     ReadIncoming(); // a refusal may have come before the socket closed
-    Finish(LostText);
+    Finish(LostText());
     return;
   }
   FWindow.start();
@@ -113,7 +116,7 @@ void TPeerConnection::WriteFrame(const QByteArray& Payload) {
 
 void TPeerConnection::HeartbeatTick() {
   if (FSocket->bytesToWrite() > MaxUnsentBytes) {
-    Fail(QStringLiteral("Соперник не принимает данные"));
+    Fail(tr("Соперник не принимает данные"));
     return;
   }
   if (FState == TState::stOpen)
@@ -129,7 +132,7 @@ bool TPeerConnection::CountIncoming(qsizetype Bytes, int Frames) {
   FWindowBytes += Bytes;
   FWindowFrames += Frames;
   if (FWindowBytes > FMaxBytesPerSecond || FWindowFrames > FMaxFramesPerSecond) {
-    Fail(QStringLiteral("Соперник шлёт слишком много сообщений"));
+    Fail(tr("Соперник шлёт слишком много сообщений"));
     return false;
   }
   return true;
@@ -172,14 +175,14 @@ void TPeerConnection::HandleFrame(const QByteArray& Payload) {
   QPointer<TPeerConnection> Alive(this);
   emit MessageReceived(Message);
   if (Alive && Message.Type == TPeerMsgType::pmBye)
-    Finish(Message.Text.empty() ? QStringLiteral("Соперник вышел из игры")
+    Finish(Message.Text.empty() ? tr("Соперник вышел из игры")
                                 : QString::fromStdString(Message.Text));
 }
 
 void TPeerConnection::HandleGreeting(const QByteArray& Payload) {
   THandshake Greeting;
   if (!THandshake::Decode(Payload, Greeting)) {
-    Fail(QStringLiteral("На том конце не Сальвора"));
+    Fail(tr("На том конце не Сальвора"));
     return;
   }
   if (Greeting.Refused) {
@@ -189,9 +192,7 @@ void TPeerConnection::HandleGreeting(const QByteArray& Payload) {
   if (Greeting.Version != FVersion) {
     // Each side reads "you" as itself.
     const auto Mismatch = [](qint64 Yours, qint64 Theirs) {
-      return QStringLiteral("Разные версии игры: у вас протокол %1, у соперника %2")
-          .arg(Yours)
-          .arg(Theirs);
+      return tr("Разные версии игры: у вас протокол %1, у соперника %2").arg(Yours).arg(Theirs);
     };
     if (FRole == TPeerRole::prHost)
       WriteFrame(THandshake::EncodeRefusal(Mismatch(Greeting.Version, FVersion)));
@@ -216,7 +217,7 @@ void TPeerConnection::SocketGone() {
     return;
   // What the peer said before it went (a bye, a refusal) is read first.
   ReadIncoming();
-  Finish(LostText);
+  Finish(LostText());
 }
 
 void TPeerConnection::Fail(const QString& Reason) {

@@ -36,15 +36,15 @@ private:
 
 TAboutDlg::TAboutDlg(QWidget* Owner, const QIcon& Icon) : TFixedDialog(Owner, {371, 125}) {
   setObjectName(QStringLiteral("AboutDlg"));
-  setWindowTitle(QStringLiteral("О программе"));
+  setWindowTitle(tr("О программе"));
   setFont(GameFont(11));
 
   Image1 = new QLabel(this);
   Image1->setGeometry(8, 12, 32, 32);
   Image1->setPixmap(Icon.pixmap(32, 32));
-  Label1 = new QLabel(QStringLiteral("Сальвора\nВерсия 1.0.1.9"), this);
+  Label1 = new QLabel(tr("Сальвора\nВерсия 1.0.1.9"), this);
   Label1->setGeometry(56, 12, 120, 26);
-  Label2 = new QLabel(QStringLiteral("Морской бой против компьютера."), this);
+  Label2 = new QLabel(tr("Морской бой против компьютера."), this);
   Label2->setGeometry(56, 44, 214, 13);
   auto* Bevel1 = new QFrame(this);
   Bevel1->setGeometry(56, 68, 228, 2);

@@ -4,11 +4,15 @@
 
 #include "TFixedDialog.h"
 
+#include <QCoreApplication>
+
 class QLabel;
 class QPushButton;
 
 // Who made the game, with a mail link and a web link.
 class TAboutDlg : public TFixedDialog {
+  Q_DECLARE_TR_FUNCTIONS(TAboutDlg)
+
 public:
   // KeysHelp, the game's keys, is the box's tooltip.
   static void ShowAbout(QWidget* Owner, const QIcon& Icon, const QString& KeysHelp = {});

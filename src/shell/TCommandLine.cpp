@@ -41,7 +41,7 @@ TCommandLine TCommandLine::Parse(const QStringList& Arguments) {
       continue;
     }
     if (Line.FMode != cmPlay)
-      return Fail(QStringLiteral("only one of --host and --join, once"));
+      return Fail(tr("можно только одно из --host и --join, один раз"));
     if (Argument == u"--host") {
       Line.FMode = cmHost;
       // The port is optional: a next argument that is not an option is it.
@@ -49,31 +49,30 @@ TCommandLine TCommandLine::Parse(const QStringList& Arguments) {
         bool Ok = false;
         const uint Port = Arguments[++I].toUInt(&Ok);
         if (!Ok || Port == 0 || Port > 65535)
-          return Fail(QStringLiteral("--host: the port is a number from 1 to 65535"));
+          return Fail(tr("--host: порт — число от 1 до 65535"));
         Line.FPort = static_cast<uint16_t>(Port);
       }
     } else if (Argument == u"--join") {
       if (I + 1 >= Arguments.size() || Arguments[I + 1].isEmpty())
-        return Fail(QStringLiteral("--join needs HOST[:PORT]"));
+        return Fail(tr("--join: нужен АДРЕС[:ПОРТ]"));
       Line.FMode = cmJoin;
       Line.FJoin = Arguments[++I];
     } else {
-      return Fail(QStringLiteral("unknown option %1").arg(Argument));
+      return Fail(tr("неизвестный параметр %1").arg(Argument));
     }
   }
   return Line;
 }
 
 QString TCommandLine::HelpText() {
-  return QStringLiteral(
-      "Usage: salvora [--host [PORT] | --join HOST[:PORT]]\n"
-      "A naval battle on two 10 x 10 boards, against the computer or a friend over the network.\n"
-      "\n"
-      "  --host [PORT]      host a network game and wait for a friend to join (port 47600 or\n"
-      "                     the one last used)\n"
-      "  --join HOST[:PORT] join the network game hosted at HOST (an IPv4 or IPv6 address,\n"
-      "                     [v6]:PORT, or a host name)\n"
-      "  -h, --help         print this help and exit\n"
-      "\n"
-      "Without options the game starts against the computer.\n");
+  return tr("Использование: salvora [--host [ПОРТ] | --join АДРЕС[:ПОРТ]]\n"
+            "Морской бой на двух полях 10 × 10 против компьютера или друга по сети.\n"
+            "\n"
+            "  --host [ПОРТ]        создать игру по сети и ждать друга (порт 47600 или\n"
+            "                       последний использованный)\n"
+            "  --join АДРЕС[:ПОРТ]  присоединиться к игре по сети на АДРЕСЕ (адрес IPv4\n"
+            "                       или IPv6, [v6]:ПОРТ или имя машины)\n"
+            "  -h, --help           показать эту справку и выйти\n"
+            "\n"
+            "Без параметров игра начинается против компьютера.\n");
 }

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Сальвора developers
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -18,5 +19,8 @@ struct TCommandLine {
 
   // Arguments without the program's name.
   static TCommandLine Parse(const QStringList& Arguments);
+  // In the player's language, as the errors.
   static QString HelpText();
+
+  Q_DECLARE_TR_FUNCTIONS(TCommandLine)
 };

@@ -6,6 +6,7 @@
 #include "TSettings.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,34 +19,38 @@ constexpr int LevelHeight = 45, LevelGrowth = LevelHeight + 8;
 
 TOptionsDialog::TOptionsDialog(QWidget* Owner) : TFixedDialog(Owner, {290, 123 + LevelGrowth}) {
   setObjectName(QStringLiteral("OptionsDialog"));
-  setWindowTitle(QStringLiteral("Настройки "));
+  setWindowTitle(QCoreApplication::translate("TOptionsDialog", "Настройки "));
   setFont(GameFont(11));
 
-  grpEffects = new QGroupBox(QStringLiteral(" Эффекты "), this);
+  grpEffects = new QGroupBox(QCoreApplication::translate("TOptionsDialog", " Эффекты "), this);
   grpEffects->setGeometry(8, 7, 274, 77);
   QPalette Title = grpEffects->palette();
   Title.setColor(QPalette::WindowText, Qt::blue);
   grpEffects->setPalette(Title);
 
   const QColor Plain = palette().color(QPalette::WindowText);
-  chkAnimation = new QCheckBox(QStringLiteral("Анимация пожаров на кораблях"), grpEffects);
+  chkAnimation = new QCheckBox(
+      QCoreApplication::translate("TOptionsDialog", "Анимация пожаров на кораблях"), grpEffects);
   chkAnimation->setGeometry(14, 21, 241, 17);
-  chkSound = new QCheckBox(QStringLiteral("Звук "), grpEffects);
+  chkSound = new QCheckBox(QCoreApplication::translate("TOptionsDialog", "Звук "), grpEffects);
   chkSound->setGeometry(14, 45, 241, 17);
 
-  grpLevel = new QGroupBox(QStringLiteral(" Уровень компьютера "), this);
+  grpLevel =
+      new QGroupBox(QCoreApplication::translate("TOptionsDialog", " Уровень компьютера "), this);
   grpLevel->setGeometry(8, 92, 274, LevelHeight);
   grpLevel->setPalette(Title);
-  rbGentle = new QRadioButton(QStringLiteral("Новичок"), grpLevel);
+  rbGentle = new QRadioButton(QCoreApplication::translate("TOptionsDialog", "Новичок"), grpLevel);
   rbGentle->setGeometry(14, 21, 80, 17);
-  rbNormal = new QRadioButton(QStringLiteral("Обычный"), grpLevel);
+  rbNormal = new QRadioButton(QCoreApplication::translate("TOptionsDialog", "Обычный"), grpLevel);
   rbNormal->setGeometry(100, 21, 80, 17);
-  rbStrong = new QRadioButton(QStringLiteral("Сильный"), grpLevel);
+  rbStrong = new QRadioButton(QCoreApplication::translate("TOptionsDialog", "Сильный"), grpLevel);
   rbStrong->setGeometry(186, 21, 80, 17);
-  rbGentle->setToolTip(QStringLiteral("Стреляет наугад и не всегда добивает раненый корабль"));
-  rbNormal->setToolTip(QStringLiteral("Компьютер, каким он был всегда"));
-  rbStrong->setToolTip(
-      QStringLiteral("Стреляет туда, где корабль вероятнее всего, и прячет свой флот"));
+  rbGentle->setToolTip(QCoreApplication::translate(
+      "TOptionsDialog", "Стреляет наугад и не всегда добивает раненый корабль"));
+  rbNormal->setToolTip(
+      QCoreApplication::translate("TOptionsDialog", "Компьютер, каким он был всегда"));
+  rbStrong->setToolTip(QCoreApplication::translate(
+      "TOptionsDialog", "Стреляет туда, где корабль вероятнее всего, и прячет свой флот"));
   rbNormal->setChecked(true);
   // Only the groups' captions are blue; their boxes keep the window-text colour.
   for (QAbstractButton* Box : std::initializer_list<QAbstractButton*>{
@@ -60,7 +65,7 @@ TOptionsDialog::TOptionsDialog(QWidget* Owner) : TFixedDialog(Owner, {290, 123 +
   btnOK = new QPushButton(QStringLiteral("OK"), this);
   btnOK->setGeometry(128, 92 + LevelGrowth, 75, 23);
   btnOK->setDefault(true);
-  btnCancel = new QPushButton(QStringLiteral(" Отмена "), this);
+  btnCancel = new QPushButton(QCoreApplication::translate("TOptionsDialog", " Отмена "), this);
   btnCancel->setGeometry(207, 92 + LevelGrowth, 75, 23);
   // Esc, the close box and Отмена all cancel: QDialog rejects on Esc and on close.
   connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Сальвора developers
 // Сальвора: a naval battle against the computer.
 
+#include "GameTexts.h"
 #include "TClock.h"
 #include "TCommandLine.h"
 #include "TNetDialog.h"
@@ -33,6 +34,23 @@ bool DisplayMissing() {
 #else
   return false;
 #endif
+}
+
+// The command line's help or error, in the player's language.
+int PrintCommandLine(int Argc, char** Argv, const QStringList& Arguments) {
+  QCoreApplication App(Argc, Argv);
+  InstallTranslations();
+  const TCommandLine Line = TCommandLine::Parse(Arguments);
+  if (Line.FMode == TCommandLine::cmHelp) {
+    std::fputs(TCommandLine::HelpText().toLocal8Bit().constData(), stdout);
+    return 0;
+  }
+  std::fputs(QCoreApplication::translate("TCommandLine", "salvora: %1\nСправка: salvora --help\n")
+                 .arg(Line.FError)
+                 .toLocal8Bit()
+                 .constData(),
+             stderr);
+  return 2;
 }
 
 #if defined(Q_OS_UNIX)
@@ -74,15 +92,8 @@ int main(int Argc, char** Argv) {
   for (int I = 1; I < Argc; ++I)
     Arguments.append(QString::fromLocal8Bit(Argv[I]));
   const TCommandLine Line = TCommandLine::Parse(Arguments);
-  if (Line.FMode == TCommandLine::cmHelp) {
-    std::fputs(TCommandLine::HelpText().toLocal8Bit().constData(), stdout);
-    return 0;
-  }
-  if (Line.FMode == TCommandLine::cmError) {
-    std::fprintf(stderr, "salvora: %s\nTry 'salvora --help'.\n",
-                 Line.FError.toLocal8Bit().constData());
-    return 2;
-  }
+  if (Line.FMode == TCommandLine::cmHelp || Line.FMode == TCommandLine::cmError)
+    return PrintCommandLine(Argc, Argv, Arguments);
   if (DisplayMissing()) {
     std::fprintf(stderr, "salvora: no display to open the game window on (DISPLAY is not set)\n");
     return 1;
@@ -91,6 +102,7 @@ int main(int Argc, char** Argv) {
   {
     QApplication App(Argc, Argv);
     QApplication::setApplicationName(QStringLiteral("salvora"));
+    InstallTranslations();
     // No application display name: Qt would append it to every caption, and the dialogs'
     // captions are their own ("О программе", not "О программе — Сальвора").
     // The layout is measured in the metrics of this family; Liberation Sans shares them.

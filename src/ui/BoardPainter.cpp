@@ -3,6 +3,7 @@
 #include "BoardPainter.h"
 
 #include "BoardGeometry.h"
+#include "GameTexts.h"
 #include "TCanvas.h"
 #include "TShip.h"
 
@@ -56,8 +57,7 @@ void PaintBoard(QPainter& Painter, const TBoardView& View, QSize Size, const QFo
     Painter.fillRect(ColumnBox, Face);
     Painter.drawText(ColumnBox, Qt::AlignLeft | Qt::AlignTop, Column);
 
-    const QString Row =
-        QString::fromUtf8(RowLetters[I].data(), static_cast<int>(RowLetters[I].size()));
+    const QString Row = RowName(I);
     const QRect RowBox(2, P + (CellPixels - Metrics.height()) / 2, Metrics.horizontalAdvance(Row),
                        Metrics.height());
     Painter.fillRect(RowBox, Face);

@@ -3,6 +3,7 @@
 #include "TBoardAccessible.h"
 
 #include "BoardGeometry.h"
+#include "GameTexts.h"
 #include "TBoardCellAccessible.h"
 #include "TGameAccessible.h"
 #include "TPaintBox.h"
@@ -95,5 +96,5 @@ QString TBoardAccessible::columnDescription(int Column) const {
 QString TBoardAccessible::rowDescription(int Row) const {
   if (Row < 0 || Row >= 10)
     return {};
-  return QString::fromUtf8(RowLetters[Row].data(), RowLetters[Row].size());
+  return RowName(Row);
 }

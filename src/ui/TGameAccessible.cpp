@@ -3,6 +3,7 @@
 #include "TGameAccessible.h"
 
 #include "BoardGeometry.h"
+#include "GameTexts.h"
 #include "Messages.h"
 #include "TBoardAccessible.h"
 #include "TBoardCellAccessible.h"
@@ -32,7 +33,7 @@ QAccessibleInterface* BoardFactory(const QString&, QObject* Object) {
 }
 
 QString TurnText(bool Mine) {
-  return Mine ? QStringLiteral("Ваш ход.") : QStringLiteral("Ход противника.");
+  return Mine ? TGameAccessible::tr("Ваш ход.") : TGameAccessible::tr("Ход противника.");
 }
 
 } // namespace
@@ -47,37 +48,36 @@ TGameAccessible::TGameAccessible(TSalvoraMainWin& Window) : QObject(&Window), FW
   // A name that the caption gives only with its padding.
   FWindow.btnOptions->setAccessibleName(FWindow.btnOptions->text().trimmed());
   CountersChanged();
-  FWindow.StatusPanels[0]->setAccessibleDescription(QStringLiteral("Ваш последний выстрел"));
-  FWindow.StatusPanels[1]->setAccessibleDescription(QStringLiteral("Выстрел противника"));
-  FWindow.pnlResult->setAccessibleDescription(QStringLiteral("Итог боя"));
+  FWindow.StatusPanels[0]->setAccessibleDescription(tr("Ваш последний выстрел"));
+  FWindow.StatusPanels[1]->setAccessibleDescription(tr("Выстрел противника"));
+  FWindow.pnlResult->setAccessibleDescription(tr("Итог боя"));
   for (int Panel : {0, 1})
     FWindow.StatusPanels[Panel]->setAccessibleName(IdleNews(Panel));
 }
 
 QString TGameAccessible::BoardName(TSide Side) {
-  return Side == TSide::sdMy ? QStringLiteral("Ваше поле") : QStringLiteral("Поле противника");
+  return Side == TSide::sdMy ? tr("Ваше поле") : tr("Поле противника");
 }
 
 QString TGameAccessible::CellName(TSide Side, TPoint Cell) const {
   const TBattleController& Game = FWindow.FGame;
   const bool Mine = Side == TSide::sdMy;
   const TCell& C = (Mine ? Game.FMyBoard : Game.FEnemyBoard)[Cell];
-  const char* Known = Mine ? "вода" : "неизвестно";
+  const char* Known = Mine ? QT_TR_NOOP("вода") : QT_TR_NOOP("неизвестно");
   if (C.State == csMiss) {
-    Known = "известная вода";
+    Known = QT_TR_NOOP("известная вода");
   } else if (C.State == csShip) {
     if (C.Ship->FState == ssSunk)
-      Known = "потопленный корабль";
+      Known = QT_TR_NOOP("потопленный корабль");
     else if (C.IsHit)
-      Known = "подбитая палуба";
+      Known = QT_TR_NOOP("подбитая палуба");
     else if (Mine && C.Ship == Game.FSelectedShip && Game.FSetupMode)
-      Known = "палуба выбранного корабля";
+      Known = QT_TR_NOOP("палуба выбранного корабля");
     else if (Mine || Game.FRevealEnemy)
-      Known = "палуба корабля";
+      Known = QT_TR_NOOP("палуба корабля");
   }
-  return QString::fromUtf8(RowLetters[Cell.Y].data(), RowLetters[Cell.Y].size()) +
-         QLatin1Char('-') + QString::number(Cell.X + 1) + QStringLiteral(": ") +
-         QString::fromUtf8(Known);
+  return RowName(Cell.Y) + QLatin1Char('-') + QString::number(Cell.X + 1) + QStringLiteral(": ") +
+         tr(Known);
 }
 
 TPoint TGameAccessible::FramedCell(TSide Side) const {
@@ -93,11 +93,11 @@ QString TGameAccessible::ShotNews(int Panel) const {
   const bool Hit = C.State == csShip && C.IsHit;
   QString News = FWindow.StatusPanels[Panel]->text() + QStringLiteral(": ");
   if (!Hit)
-    News += QStringLiteral("мимо. ");
+    News += tr("мимо. ");
   else if (C.Ship->FState == ssSunk)
-    News += QStringLiteral("корабль потоплен. ");
+    News += tr("корабль потоплен. ");
   else
-    News += QStringLiteral("попадание. ");
+    News += tr("попадание. ");
   if (Game.FEnemyLosses == TFleets::FleetSize)
     return News + QString::fromStdString(LoadStr(msgYouWin));
   if (Game.FMyLosses == TFleets::FleetSize)
@@ -112,8 +112,7 @@ void TGameAccessible::StatusChanged(int Panel) {
   if (!Empty)
     return; // told once its board shows where the shot landed
   if (Panel == 0)
-    Announce(0, FWindow.FGame.FBattle ? QStringLiteral("Бой начался. ") + TurnText(true)
-                                      : IdleNews(0));
+    Announce(0, FWindow.FGame.FBattle ? tr("Бой начался. ") + TurnText(true) : IdleNews(0));
   else
     Announce(1, IdleNews(1));
 }
@@ -179,17 +178,16 @@ void TGameAccessible::NameCellsChanged(TSide Side) {
 // they count.
 void TGameAccessible::CountersChanged() {
   static const std::array<const char*, 4> Captions = {
-      "Ваши выстрелы: ", "Убито ваших кораблей: ", "Выстрелы противника: ",
-      "Убито кораблей противника: "};
+      QT_TR_NOOP("Ваши выстрелы: "), QT_TR_NOOP("Убито ваших кораблей: "),
+      QT_TR_NOOP("Выстрелы противника: "), QT_TR_NOOP("Убито кораблей противника: ")};
   QLabel* const Counters[] = {FWindow.stShotsMy, FWindow.stKilledMy, FWindow.stShotsEnemy,
                               FWindow.stKilledEnemy};
   for (size_t I = 0; I < Captions.size(); ++I)
-    Counters[I]->setAccessibleName(QString::fromUtf8(Captions[I]) + Counters[I]->text());
+    Counters[I]->setAccessibleName(tr(Captions[I]) + Counters[I]->text());
 }
 
 QString TGameAccessible::IdleNews(int Panel) {
-  return Panel == 0 ? QStringLiteral("Новая игра: расставьте корабли.")
-                    : QStringLiteral("Противник ещё не стрелял.");
+  return Panel == 0 ? tr("Новая игра: расставьте корабли.") : tr("Противник ещё не стрелял.");
 }
 
 // The panel's accessible name carries the news, its shown text stays as it is; the name

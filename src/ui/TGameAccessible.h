@@ -5,6 +5,7 @@
 #include "TGameScreen.h"
 #include "TPoint.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <array>
@@ -18,6 +19,8 @@ class TSalvoraMainWin;
 // hooks below where its screen changes; nothing here changes what is drawn. While no
 // assistive technology listens, no event is sent and the cells' names are not compared.
 class TGameAccessible : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(TGameAccessible)
+
 public:
   explicit TGameAccessible(TSalvoraMainWin& Window);
   // Before the window makes its boards: an interface asked for earlier stays Qt's own.

@@ -26,7 +26,7 @@ QList<QKeySequence> PreferencesKeys() {
 }
 
 QString KeyNames(const TKeyBinding& Binding) {
-  return Binding.Names ? QString::fromUtf8(Binding.Names)
+  return Binding.Names ? TKeyboardPlay::tr(Binding.Names)
                        : Binding.Keys.value(0).toString(QKeySequence::NativeText);
 }
 
@@ -47,47 +47,53 @@ QString WithKey(const QString& Caption, TKeyCommand Command) {
 const std::vector<TKeyBinding>& TKeyboardPlay::Bindings() {
   using K = TKeyCommand;
   static const std::vector<TKeyBinding> All = {
-      {K::kcLeft, {Qt::Key_Left}, "Стрелки", "двигают рамку по доске, что сейчас в игре"},
+      {K::kcLeft,
+       {Qt::Key_Left},
+       QT_TR_NOOP("Стрелки"),
+       QT_TR_NOOP("двигают рамку по доске, что сейчас в игре")},
       {K::kcRight, {Qt::Key_Right}},
       {K::kcUp, {Qt::Key_Up}},
       {K::kcDown, {Qt::Key_Down}},
       {K::kcPress,
        {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter},
-       "Пробел, Enter",
-       "как щелчок по клетке в рамке: выбрать или поставить корабль, выстрелить"},
+       QT_TR_NOOP("Пробел, Enter"),
+       QT_TR_NOOP("как щелчок по клетке в рамке: выбрать или поставить корабль, выстрелить")},
       // The letters also in the Russian layout, where К lies on R's key: Qt looks the Latin
       // letter up there only when the layouts include a Latin one.
       {K::kcTurn,
        {Qt::Key_R, QKeySequence(QStringLiteral("К"))},
        "R (К)",
-       "повернуть выбранный корабль"},
-      {K::kcNextShip, {Qt::Key_Tab}, "Tab", "выбрать следующий корабль"},
+       QT_TR_NOOP("повернуть выбранный корабль")},
+      {K::kcNextShip, {Qt::Key_Tab}, "Tab", QT_TR_NOOP("выбрать следующий корабль")},
       {K::kcPreviousShip,
        {QKeySequence(Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::SHIFT | Qt::Key_Tab)},
        "Shift+Tab",
-       "выбрать предыдущий корабль"},
+       QT_TR_NOOP("выбрать предыдущий корабль")},
       {K::kcRandomFleet,
        {QKeySequence(Qt::CTRL | Qt::Key_R), QKeySequence(QStringLiteral("Ctrl+К"))},
        nullptr,
-       "расставить корабли случайно"},
-      {K::kcNew, QKeySequence::keyBindings(QKeySequence::New), nullptr, "новая игра"},
+       QT_TR_NOOP("расставить корабли случайно")},
+      {K::kcNew, QKeySequence::keyBindings(QKeySequence::New), nullptr, QT_TR_NOOP("новая игра")},
       {K::kcStart,
        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},
        nullptr,
-       "начать бой"},
-      {K::kcOptions, PreferencesKeys(), nullptr, "настройки"},
-      {K::kcAbout, {Qt::Key_F1}, nullptr, "о программе"},
-      {K::kcNetwork, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)}, nullptr, "игра по сети"},
+       QT_TR_NOOP("начать бой")},
+      {K::kcOptions, PreferencesKeys(), nullptr, QT_TR_NOOP("настройки")},
+      {K::kcAbout, {Qt::Key_F1}, nullptr, QT_TR_NOOP("о программе")},
+      {K::kcNetwork,
+       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)},
+       nullptr,
+       QT_TR_NOOP("игра по сети")},
   };
   return All;
 }
 
 QString TKeyboardPlay::KeysHelp() {
-  QStringList Lines{QStringLiteral("Клавиши:")};
+  QStringList Lines{tr("Клавиши:")};
   for (const TKeyBinding& Binding : Bindings())
     if (*Binding.Help)
-      Lines.append(KeyNames(Binding) + QStringLiteral(" — ") + QString::fromUtf8(Binding.Help));
-  Lines.append(QStringLiteral("Esc — закрыть окно диалога"));
+      Lines.append(KeyNames(Binding) + QStringLiteral(" — ") + tr(Binding.Help));
+  Lines.append(tr("Esc — закрыть окно диалога"));
   return Lines.join(QLatin1Char('\n'));
 }
 
@@ -102,7 +108,7 @@ TKeyboardPlay::TKeyboardPlay(TSalvoraMainWin& Window) : QObject(&Window), FWindo
   }
   FWindow.btnNew->setToolTip(WithKey(FWindow.btnNew->text(), TKeyCommand::kcNew));
   FWindow.btnStart->setToolTip(WithKey(FWindow.btnStart->text(), TKeyCommand::kcStart) +
-                               QLatin1Char('\n') + QStringLiteral("Расставить корабли случайно: ") +
+                               QLatin1Char('\n') + tr("Расставить корабли случайно: ") +
                                KeyNames(BindingOf(TKeyCommand::kcRandomFleet)));
   FWindow.btnOptions->setToolTip(WithKey(FWindow.btnOptions->text(), TKeyCommand::kcOptions));
   FWindow.lblAbout->setToolTip(WithKey(FWindow.lblAbout->text(), TKeyCommand::kcAbout));

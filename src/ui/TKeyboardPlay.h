@@ -5,6 +5,7 @@
 #include "TGameScreen.h"
 #include "TPoint.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
@@ -46,6 +47,8 @@ struct TKeyBinding {
 // window's own handlers, so it is refused in exactly the states where that click is; during a
 // cue that is waited for, the key is eaten with every other input.
 class TKeyboardPlay : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(TKeyboardPlay)
+
 public:
   explicit TKeyboardPlay(TSalvoraMainWin& Window);
 

@@ -39,42 +39,42 @@ QSpinBox* NewPortBox(QWidget* Parent, QRect Geometry) {
 TNetDialog::TNetDialog(TNetSession& Session, QWidget* Owner)
     : TFixedDialog(Owner, {420, 362}), FSession(Session) {
   setObjectName(QStringLiteral("NetDialog"));
-  setWindowTitle(QStringLiteral("Игра по сети"));
+  setWindowTitle(tr("Игра по сети"));
   setFont(GameFont(11));
 
-  NewLabel(this, {8, 12, 80, 16}, QStringLiteral("Ваше имя:"));
+  NewLabel(this, {8, 12, 80, 16}, tr("Ваше имя:"));
   edName = new QLineEdit(this);
   edName->setGeometry(92, 9, 200, 21);
   edName->setMaxLength(32);
 
-  grpHost = new QGroupBox(QStringLiteral(" Создать игру "), this);
+  grpHost = new QGroupBox(tr(" Создать игру "), this);
   grpHost->setGeometry(8, 38, 404, 96);
-  NewLabel(grpHost, {14, 24, 44, 16}, QStringLiteral("Порт:"));
+  NewLabel(grpHost, {14, 24, 44, 16}, tr("Порт:"));
   sePort = NewPortBox(grpHost, {60, 21, 80, 21});
-  btnHost = new QPushButton(QStringLiteral("Создать игру"), grpHost);
+  btnHost = new QPushButton(tr("Создать игру"), grpHost);
   btnHost->setGeometry(280, 19, 114, 25);
   lblAddresses = NewLabel(grpHost, {14, 50, 380, 40}, {});
   lblAddresses->setWordWrap(true);
   lblAddresses->setTextInteractionFlags(Qt::TextSelectableByMouse); // to copy for a friend
 
-  grpJoin = new QGroupBox(QStringLiteral(" Присоединиться "), this);
+  grpJoin = new QGroupBox(tr(" Присоединиться "), this);
   grpJoin->setGeometry(8, 140, 404, 152);
-  NewLabel(grpJoin, {14, 24, 44, 16}, QStringLiteral("Адрес:"));
+  NewLabel(grpJoin, {14, 24, 44, 16}, tr("Адрес:"));
   edAddress = new QLineEdit(grpJoin);
   edAddress->setGeometry(60, 21, 150, 21);
-  edAddress->setPlaceholderText(QStringLiteral("адрес или имя"));
-  NewLabel(grpJoin, {218, 24, 36, 16}, QStringLiteral("Порт:"));
+  edAddress->setPlaceholderText(tr("адрес или имя"));
+  NewLabel(grpJoin, {218, 24, 36, 16}, tr("Порт:"));
   seJoinPort = NewPortBox(grpJoin, {254, 21, 70, 21});
-  btnJoin = new QPushButton(QStringLiteral("Подключиться"), grpJoin);
+  btnJoin = new QPushButton(tr("Подключиться"), grpJoin);
   btnJoin->setGeometry(280, 48, 114, 25);
-  NewLabel(grpJoin, {14, 54, 200, 16}, QStringLiteral("Игры в локальной сети:"));
+  NewLabel(grpJoin, {14, 54, 200, 16}, tr("Игры в локальной сети:"));
   lstGames = new QListWidget(grpJoin);
   lstGames->setGeometry(14, 76, 380, 68);
 
   lblStatus = NewLabel(this, {8, 298, 404, 30}, {});
   lblStatus->setWordWrap(true);
   lblStatus->setTextFormat(Qt::PlainText); // reasons may carry what a peer sent
-  btnCancel = new QPushButton(QStringLiteral("Закрыть"), this);
+  btnCancel = new QPushButton(tr("Закрыть"), this);
   btnCancel->setGeometry(337, 332, 75, 23);
 
   connect(btnHost, &QPushButton::clicked, this, [this] { btnHostClick(); });
@@ -89,7 +89,7 @@ TNetDialog::TNetDialog(TNetSession& Session, QWidget* Owner)
   connect(btnCancel, &QPushButton::clicked, this, [this] {
     if (FSession.Waiting()) {
       FSession.Cancel();
-      SetStatus(QStringLiteral("Отменено."), false);
+      SetStatus(tr("Отменено."), false);
     } else {
       reject();
     }
@@ -101,8 +101,7 @@ TNetDialog::TNetDialog(TNetSession& Session, QWidget* Owner)
   FListener = new TBeaconListener(this);
   connect(FListener, &TBeaconListener::GamesChanged, this, [this] { RefreshGames(); });
   if (!FListener->Start(TBeacon::DefaultPort))
-    lstGames->addItem(
-        QStringLiteral("(игры в сети не слышны: порт %1 занят)").arg(TBeacon::DefaultPort));
+    lstGames->addItem(tr("(игры в сети не слышны: порт %1 занят)").arg(TBeacon::DefaultPort));
 }
 
 TNetDialog::~TNetDialog() {
@@ -112,7 +111,7 @@ TNetDialog::~TNetDialog() {
 
 QString TNetDialog::PlayerName() const {
   const QString Name = edName->text().simplified();
-  return Name.isEmpty() ? QStringLiteral("Игрок") : Name;
+  return Name.isEmpty() ? tr("Игрок") : Name;
 }
 
 void TNetDialog::SetStatus(const QString& Text, bool Error) {
@@ -122,7 +121,7 @@ void TNetDialog::SetStatus(const QString& Text, bool Error) {
   lblStatus->setPalette(Palette);
   lblStatus->setText(Text);
   const bool Waiting = FSession.Waiting();
-  btnCancel->setText(Waiting ? QStringLiteral("Отмена") : QStringLiteral("Закрыть"));
+  btnCancel->setText(Waiting ? tr("Отмена") : tr("Закрыть"));
   // The addresses stay readable while the host waits; what would start another wait does not.
   for (QWidget* Control : std::initializer_list<QWidget*>{edName, sePort, btnHost, edAddress,
                                                           seJoinPort, btnJoin, lstGames})
@@ -137,12 +136,11 @@ void TNetDialog::btnHostClick() {
   QStringList Where;
   for (const QHostAddress& Address : TNetHost::LocalAddresses())
     Where.append(TNetAddress::Format(Address.toString(), static_cast<quint16>(sePort->value())));
-  lblAddresses->setText(
-      Where.isEmpty()
-          ? QStringLiteral("Сеть не найдена: подключиться можно только с этой машины "
-                           "(127.0.0.1, порт %1).")
-                .arg(sePort->value())
-          : QStringLiteral("Сообщите сопернику: %1").arg(Where.join(QStringLiteral(", "))));
+  lblAddresses->setText(Where.isEmpty()
+                            ? tr("Сеть не найдена: подключиться можно только с этой машины "
+                                 "(127.0.0.1, порт %1).")
+                                  .arg(sePort->value())
+                            : tr("Сообщите сопернику: %1").arg(Where.join(QStringLiteral(", "))));
 }
 
 void TNetDialog::btnJoinClick() {

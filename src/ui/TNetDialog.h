@@ -4,6 +4,8 @@
 
 #include "TFixedDialog.h"
 
+#include <QCoreApplication>
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -19,6 +21,8 @@ class TSettings;
 // network). The dialog stays open while the session waits, shows why a step failed, and
 // closes by itself once the other side has greeted.
 class TNetDialog : public TFixedDialog {
+  Q_DECLARE_TR_FUNCTIONS(TNetDialog)
+
 public:
   enum TStart { nsChoose, nsHost, nsJoin };
 

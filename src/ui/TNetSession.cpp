@@ -55,7 +55,7 @@ bool TNetSession::Host(const QString& Name, quint16 Port) {
     FBeacon->SetTargets(Targets);
   FBeacon->Start(Name, FHost->Port());
   if (FOnStatus)
-    FOnStatus(QStringLiteral("Ждём соперника на порту %1…").arg(FHost->Port()), false);
+    FOnStatus(tr("Ждём соперника на порту %1…").arg(FHost->Port()), false);
   return true;
 }
 
@@ -71,7 +71,7 @@ void TNetSession::Join(const QString& Name, const QString& Host, quint16 Port) {
   });
   FJoin->Start(Host, Port);
   if (FOnStatus)
-    FOnStatus(QStringLiteral("Подключение к %1…").arg(Host), false);
+    FOnStatus(tr("Подключение к %1…").arg(Host), false);
 }
 
 TPeerConnection* TNetSession::Peer() const {

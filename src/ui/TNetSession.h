@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Сальвора developers
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -19,6 +20,8 @@ class TPeerConnection;
 // battle controller, whose messages and loss it then carries. Nothing here waits: every step
 // answers through the event loop.
 class TNetSession : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(TNetSession)
+
 public:
   TNetSession(TBattleController& Game, TNetScreen& Screen, QObject* Parent = nullptr);
   ~TNetSession() override;

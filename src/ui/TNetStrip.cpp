@@ -24,9 +24,9 @@ TNetStrip::TNetStrip(QWidget* Parent) : QWidget(Parent) {
   lblTurn = NewLine({8, 26, 324, 16}, Font);
   lblVerdict = NewLine({8, 44, 324, 18}, Font);
 
-  btnAccept = new QPushButton(QStringLiteral("Принять"), this);
+  btnAccept = new QPushButton(tr("Принять"), this);
   btnAccept->setGeometry(8, 66, 80, 24);
-  btnDecline = new QPushButton(QStringLiteral("Отказаться"), this);
+  btnDecline = new QPushButton(tr("Отказаться"), this);
   btnDecline->setGeometry(94, 66, 90, 24);
   QObject::connect(btnAccept, &QPushButton::clicked, this, [this] {
     if (FOnRematchAnswer)
@@ -36,7 +36,7 @@ TNetStrip::TNetStrip(QWidget* Parent) : QWidget(Parent) {
     if (FOnRematchAnswer)
       FOnRematchAnswer(false);
   });
-  btnLeave = new QPushButton(QStringLiteral("Покинуть игру"), this);
+  btnLeave = new QPushButton(tr("Покинуть игру"), this);
   btnLeave->setGeometry(232, 66, 100, 24);
   QObject::connect(btnLeave, &QPushButton::clicked, this, [this] {
     if (FOnLeave)
@@ -52,13 +52,13 @@ TNetStrip::TNetStrip(QWidget* Parent) : QWidget(Parent) {
   edChat = new QLineEdit(this);
   edChat->setGeometry(342, 68, 332, 22);
   edChat->setFont(Font);
-  edChat->setPlaceholderText(QStringLiteral("Сообщение сопернику, Enter — отправить"));
+  edChat->setPlaceholderText(tr("Сообщение сопернику, Enter — отправить"));
   edChat->setMaxLength(200); // a line, well under what the other side accepts
   QObject::connect(edChat, &QLineEdit::returnPressed, this, [this] { edChatReturn(); });
 }
 
 void TNetStrip::SetOpponent(const QString& Name) {
-  lblOpponent->setText(QStringLiteral("Соперник: %1").arg(Name));
+  lblOpponent->setText(tr("Соперник: %1").arg(Name));
 }
 
 void TNetStrip::SetTurn(const QString& Text) {

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Сальвора developers
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <functional>
 
@@ -14,6 +15,8 @@ class QPushButton;
 // fair-play verdict, a rematch offer to answer, and a one-line chat with its last lines. It is
 // shown only in a network game; against the computer the window keeps its own size.
 class TNetStrip : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(TNetStrip)
+
 public:
   static constexpr int StripHeight = 96;
   static constexpr int ChatLinesKept = 50;

@@ -5,6 +5,7 @@
 #include "BoardGeometry.h"
 #include "BoardPainter.h"
 #include "GameFont.h"
+#include "GameTexts.h"
 #include "TAboutDlg.h"
 #include "TEventTrace.h"
 #include "TGameAccessible.h"
@@ -94,6 +95,7 @@ TMouseButton GameButton(Qt::MouseButton Button) {
 
 TSalvoraMainWin::TSalvoraMainWin(const QString& SettingsPath, const QString& DefaultsPath)
     : FGame(*this, FPictures.ShipImages()), FSettingsPath(SettingsPath) {
+  InstallGameTexts();
   TGameAccessible::InstallFactory();
   CreateComponents();
   TSettings Settings;
@@ -114,7 +116,7 @@ TSalvoraMainWin::~TSalvoraMainWin() {
 }
 
 void TSalvoraMainWin::CreateComponents() {
-  setWindowTitle(QStringLiteral("Сальвора"));
+  setWindowTitle(tr("Сальвора"));
   setWindowIcon(FPictures.FIcon);
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -137,12 +139,11 @@ void TSalvoraMainWin::CreateComponents() {
   EnemyCannon->FOnStop = [this](TJvGIFAnimator&, uint32_t Shot) { FGame.EnemyCannonStop(Shot); };
 
   const QFont Bold13 = GameFont(13, true);
-  NewLabel(this, {131, 409, 86, 16}, QStringLiteral("Выстрелов:"), Bold13);
-  NewLabel(this, {131, 429, 89, 16}, QStringLiteral("Убито моих:"), Bold13);
-  NewLabel(this, {426, 409, 86, 16}, QStringLiteral("Выстрелов:"), Bold13);
-  NewLabel(this, {426, 429, 89, 16}, QStringLiteral("Убито моих:"), Bold13);
-  lblAbout =
-      NewLabel(this, {604, 10, 68, 13}, QStringLiteral("О программе"), GameFont(11, false, true));
+  NewLabel(this, {131, 409, 86, 16}, tr("Выстрелов:"), Bold13);
+  NewLabel(this, {131, 429, 89, 16}, tr("Убито моих:"), Bold13);
+  NewLabel(this, {426, 409, 86, 16}, tr("Выстрелов:"), Bold13);
+  NewLabel(this, {426, 429, 89, 16}, tr("Убито моих:"), Bold13);
+  lblAbout = NewLabel(this, {604, 10, 68, 13}, tr("О программе"), GameFont(11, false, true));
   SetTextColour(lblAbout, QColor(128, 0, 0));
   lblAbout->setCursor(Qt::PointingHandCursor);
   lblAbout->installEventFilter(this);
@@ -168,10 +169,8 @@ void TSalvoraMainWin::CreateComponents() {
     Watched->installEventFilter(this);
   }
 
-  btnNew =
-      NewButton(this, {9, 8, 96, 27}, QStringLiteral("Новая игра"), FPictures.FNewGlyph, {20, 21});
-  btnStart = NewButton(this, {110, 8, 96, 27}, QStringLiteral("Начать бой"), FPictures.FStartGlyph,
-                       {21, 21});
+  btnNew = NewButton(this, {9, 8, 96, 27}, tr("Новая игра"), FPictures.FNewGlyph, {20, 21});
+  btnStart = NewButton(this, {110, 8, 96, 27}, tr("Начать бой"), FPictures.FStartGlyph, {21, 21});
   QObject::connect(btnNew, &QPushButton::clicked, this, [this] { btnNewClick(); });
   QObject::connect(btnStart, &QPushButton::clicked, this, [this] { btnStartClick(); });
 
@@ -197,8 +196,8 @@ void TSalvoraMainWin::CreateComponents() {
   SetTextColour(pnlResult, QColor(0, 128, 0));
   pnlResult->hide();
 
-  btnOptions = NewButton(this, {222, 8, 96, 27}, QStringLiteral("Настройки "),
-                         FPictures.FOptionsGlyph, {16, 16});
+  btnOptions =
+      NewButton(this, {222, 8, 96, 27}, tr("Настройки "), FPictures.FOptionsGlyph, {16, 16});
   QObject::connect(btnOptions, &QPushButton::clicked, this, [this] { btnOptionsClick(); });
 
   tmSetup.setInterval(500);
@@ -232,7 +231,7 @@ bool TSalvoraMainWin::SaveSettings() {
   Settings.FLevel = FLevel;
   if (Settings.SaveSettings(FSettingsPath))
     return true;
-  QMessageBox::critical(nullptr, TSettings::AppTitle(), TSettings::WriteErrorText(FSettingsPath));
+  QMessageBox::critical(nullptr, tr("Сальвора"), TSettings::WriteErrorText(FSettingsPath));
   return false;
 }
 
@@ -494,7 +493,7 @@ void TSalvoraMainWin::PlaySnd(TSoundId Sound, bool Wait) {
 }
 
 void TSalvoraMainWin::ShowTouchingShips(const std::string& Message) {
-  QMessageBox::critical(this, TSettings::AppTitle(), Text(Message));
+  QMessageBox::critical(this, tr("Сальвора"), Text(Message));
 }
 
 void TSalvoraMainWin::UpdateAimCursor() {

@@ -8,6 +8,7 @@
 #include "TPictures.h"
 #include "TSettings.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QTimer>
 #include <QWidget>
@@ -31,6 +32,8 @@ class TPaintBox;
 // press, tick and animation end onto the battle controller, and carries out what the
 // controller asks of the screen.
 class TSalvoraMainWin : public QWidget, public TGameScreen, public TNetScreen {
+  Q_DECLARE_TR_FUNCTIONS(TSalvoraMainWin)
+
 public:
   using TSoundEvent = std::function<void(TSoundId Sound, bool Wait)>;
 

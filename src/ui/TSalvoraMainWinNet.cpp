@@ -20,7 +20,7 @@ QString Text(const std::string& Utf8) {
 } // namespace
 
 void TSalvoraMainWin::CreateNetComponents() {
-  btnNet = new QPushButton(QStringLiteral("Игра по сети"), this);
+  btnNet = new QPushButton(tr("Игра по сети"), this);
   btnNet->setGeometry(323, 8, 110, 27);
   btnNet->setIcon(FPictures.FNetGlyph);
   btnNet->setIconSize({20, 20});
@@ -80,11 +80,11 @@ void TSalvoraMainWin::StartNetGame(int Start, quint16 Port, const QString& JoinT
 void TSalvoraMainWin::ShowNetLine() {
   QString Line = FNetWait;
   if (Line.isEmpty() && FNetTurn == TNetTurn::ntMine)
-    Line = QStringLiteral("Ваш ход");
+    Line = tr("Ваш ход");
   else if (Line.isEmpty() && FNetTurn == TNetTurn::ntTheirs)
-    Line = QStringLiteral("Ход соперника");
+    Line = tr("Ход соперника");
   else if (Line.isEmpty() && FGame.IsNetGame() && FGame.FSetupMode)
-    Line = QStringLiteral("Расставьте корабли и нажмите «Начать бой»");
+    Line = tr("Расставьте корабли и нажмите «Начать бой»");
   FNetStrip->SetTurn(Line);
 }
 

@@ -56,3 +56,29 @@ TEST(BoardGeometry, StringTableHoldsTheFiveMessages) {
   EXPECT_EQ(LoadStr(65278), "Последний удар противника на %s-%d");
   EXPECT_EQ(LoadStr(65279), "");
 }
+
+// A translation handed to the core replaces its texts and the status texts made once per
+// cell; row letters that are not ten, or leave one out, keep the Russian rows.
+TEST(BoardGeometry, ATranslationReplacesTheTextsAndTheRowsOnlyWhenTheyAreTen) {
+  const struct {
+    const char* Rows;
+    const char* Shot; // the status text of a shot at row 2, column 3
+  } Cases[] = {
+      {"A B C D E F G H I J", "Shot at B-3"},   {"A B C D E F G H I", "Shot at Б-3"},
+      {"A B C D E F G H I J K", "Shot at Б-3"}, {"A  C D E F G H I J", "Shot at Б-3"},
+      {"A B C D E F G H I J ", "Shot at Б-3"},
+  };
+  for (const auto& Case : Cases) {
+    SCOPED_TRACE(Case.Rows);
+    InstallMessageTexts([&Case](const char*, const char* Source) {
+      const std::string_view Text = Source;
+      if (Text == "Ваш последний удар на %s-%d")
+        return std::string("Shot at %s-%d");
+      return std::string(Text == "А Б В Г Д Е Ж З И К" ? Case.Rows : Source);
+    });
+    EXPECT_EQ(LastShotText(msgMyLastShot, {2, 1}), Case.Shot);
+    EXPECT_EQ(LoadStr(msgYouWin), "Вы победили!"); // untranslated: the Russian stays
+  }
+  InstallMessageTexts([](const char*, const char* Source) { return std::string(Source); });
+  EXPECT_EQ(LastShotText(msgMyLastShot, {2, 1}), "Ваш последний удар на Б-3");
+}

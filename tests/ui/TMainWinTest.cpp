@@ -2,11 +2,15 @@
 // SPDX-FileCopyrightText: 2026 Сальвора developers
 #include "BoardGeometry.h"
 #include "BoardPainter.h"
+#include "GameTexts.h"
+#include "NetTexts.h"
 #include "TAboutDlg.h"
 #include "TClock.h"
 #include "TGameAccessible.h"
 #include "TJvBmpAnimator.h"
 #include "TJvGIFAnimator.h"
+#include "TKeyboardPlay.h"
+#include "TNetStrip.h"
 #include "TOptionsDialog.h"
 #include "TPaintBox.h"
 #include "TPinnedRandom.h"
@@ -230,6 +234,95 @@ TEST_F(TMainWinTest, DialogsFollowTheirLayouts) {
   EXPECT_TRUE(Options.btnOK->isDefault());
   EXPECT_TRUE(About.OKBtn->isDefault());
 }
+
+namespace {
+
+// The application's catalogues for a locale while a test runs; afterwards none, the Russian.
+struct TLocaleSwitch {
+  explicit TLocaleSwitch(const char* Locale) {
+    InstallTranslations(QLocale(QString::fromLatin1(Locale)));
+  }
+  ~TLocaleSwitch() { InstallTranslations(QLocale::c()); }
+};
+
+// The window made under the locale that the test is given.
+struct TLanguageTest : testing::WithParamInterface<const char*>, TLocaleSwitch, TMainWinTest {
+  TLanguageTest() : TLocaleSwitch(GetParam()) {}
+};
+
+// Every caption in Parent fits its control in the control's font, by the rules of the layout
+// tests above: a button's glyph, a box's tick and a group's edges take their room.
+void ExpectCaptionsFit(const QWidget* Parent) {
+  for (const QWidget* Widget : Parent->findChildren<QWidget*>()) {
+    QString Text;
+    int Room = Widget->width() - 20;
+    if (const auto* Button = qobject_cast<const QPushButton*>(Widget)) {
+      Text = Button->text();
+      if (!Button->icon().isNull())
+        Room = Widget->width() - Button->iconSize().width();
+    } else if (const auto* Box = qobject_cast<const QAbstractButton*>(Widget)) {
+      Text = Box->text();
+    } else if (const auto* Group = qobject_cast<const QGroupBox*>(Widget)) {
+      Text = Group->title();
+    } else if (const auto* Label = qobject_cast<const QLabel*>(Widget);
+               Label && !Label->wordWrap()) {
+      Text = Label->text();
+      Room = Label->contentsRect().width();
+    }
+    EXPECT_TRUE(TextFits(Widget, Text, Room)) << Text.toStdString();
+  }
+}
+
+} // namespace
+
+// The game speaks the locale's language: English from its catalogue, Russian where the locale
+// is Russian, as where it has no catalogue. The window, both dialogs, the keys' help, the
+// status after a shot and the cells' row letters say it, and every caption fits its control.
+TEST_P(TLanguageTest, WindowDialogsAndShotsSpeakTheLocalesLanguage) {
+  const bool English = QString::fromLatin1(GetParam()).startsWith(u"en");
+  const auto Say = [English](const char* InEnglish, const char* InRussian) {
+    return QString::fromUtf8(English ? InEnglish : InRussian);
+  };
+  EXPECT_EQ(Window.windowTitle(), Say("Salvora", "Сальвора"));
+  EXPECT_EQ(Window.btnNew->text(), Say("New game", "Новая игра"));
+  EXPECT_EQ(Window.btnStart->text(), Say("Start battle", "Начать бой"));
+  EXPECT_EQ(Window.btnOptions->text().trimmed(), Say("Options", "Настройки"));
+  EXPECT_EQ(Window.btnNet->text(), Say("Network game", "Игра по сети"));
+  EXPECT_EQ(Window.lblAbout->text(), Say("About", "О программе"));
+  EXPECT_TRUE(Window.btnStart->toolTip().startsWith(Say("Start battle (", "Начать бой (")));
+  EXPECT_TRUE(TKeyboardPlay::KeysHelp().startsWith(Say("Keys:\n", "Клавиши:\n")));
+  TOptionsDialog Options(&Window);
+  TAboutDlg About(&Window, Window.FPictures.FIcon);
+  EXPECT_EQ(Options.windowTitle().trimmed(), Say("Options", "Настройки"));
+  EXPECT_EQ(Options.chkAnimation->text(),
+            Say("Animated fires on the ships", "Анимация пожаров на кораблях"));
+  EXPECT_EQ(About.windowTitle(), Say("About", "О программе"));
+  EXPECT_EQ(About.Label2->text(),
+            Say("A naval battle against the computer.", "Морской бой против компьютера."));
+  for (const QWidget* Parent : {static_cast<QWidget*>(&Window), static_cast<QWidget*>(&Options),
+                                static_cast<QWidget*>(&About)})
+    ExpectCaptionsFit(Parent);
+
+  StartBattleWithKnownFleet();
+  QTest::mouseClick(Window.pbRight, Qt::LeftButton, {}, Centre({5, 4}));
+  WaitForLanding(Window.MyCannon);
+  EXPECT_EQ(Window.StatusPanels[0]->text(),
+            Say("Your last shot at E-6", "Ваш последний удар на Д-6"));
+  EXPECT_EQ(Window.FAccessible->CellName(TSide::sdEnemy, {5, 4}),
+            Say("E-6: hit deck", "Д-6: подбитая палуба"));
+  EXPECT_EQ(Window.FAccessible->CellName(TSide::sdMy, {9, 9}), Say("J-10: water", "К-10: вода"));
+  ExpectCaptionsFit(Window.StatusBar);
+  // The network strip's line of the turn: its waits and a rematch's news. (A long verdict
+  // may be cut on its own line: its tooltip holds it whole.)
+  const QLabel* Turn = Window.FNetStrip->lblTurn;
+  for (int Id : {ntWaitOpponent, ntWaitFleet, ntWaitShot, ntRematchOffered, ntRematchToMe,
+                 ntRematchDeclined, ntRematchDeclinedByMe, ntRematchLapsed}) {
+    const QString Line = QString::fromStdString(std::string(NetText(Id)));
+    EXPECT_TRUE(TextFits(Turn, Line, Turn->contentsRect().width())) << Line.toStdString();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, TLanguageTest, testing::Values("en_US", "ru_RU"));
 
 // The grid runs from 16 to the paint box's edge, with no line past it; labels sit in the
 // strips of the panel's face colour.
