@@ -123,7 +123,14 @@ TPictures::TPictures(qreal Ratio) : FRatio(Ratio > 0 ? Ratio : 1.0), FScale(Scal
     FShipImages[I + 4].FPixmap =
         Masked(Vertical.convertToFormat(QImage::Format_RGB32), qRgb(255, 255, 255), Scale, FRatio);
   }
-  FTargetCursor = QCursor(ForScreen(Load("cursor-target"), Scale, FRatio), 15, 15);
+  // The hot spot is the crossing's top-left pixel, (15, 15) logical. Qt's X11 platform takes it
+  // in the pixmap's own pixels (the others in logical ones): there it is the first device
+  // pixel wholly inside that logical pixel.
+  const QPixmap Cursor = ForScreen(Load("cursor-target"), Scale, FRatio);
+  const int Hot = QGuiApplication::platformName() == QLatin1String("xcb")
+                      ? int(std::ceil(15 * Cursor.devicePixelRatio()))
+                      : 15;
+  FTargetCursor = QCursor(Cursor, Hot, Hot);
   for (const char* Icon :
        {"icon-32.png", "icon-48.png", "icon-64.png", "icon-96.png", "icon-128.png", "icon-256.png"})
     FIcon.addPixmap(QPixmap::fromImage(QImage(QStringLiteral(":/pictures/") + Icon)));
