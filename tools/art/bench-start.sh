@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# What the pictures cost at start: the time from exec to the mapped window and the resident
-# memory half a second later, for two builds of the game run in turn (A B B A ...) on one Xvfb
+# What the pictures cost at start: the time from exec to the mapped window (and the processor
+# time the game used until then) and the resident memory half a second later, for two builds of the game run in turn (A B B A ...) on one Xvfb
 # display, so that both see the same load of the machine.
 #   tools/art/bench-start.sh <game A> <game B> [runs per game, 20] [QT_SCALE_FACTOR, 1]
 # Each game runs from a folder of its own with its Sounds/ folder and sound off.
@@ -28,9 +28,11 @@ for i in $(seq "$runs"); do
     echo "$side $("$work/map-wait" "$work/$side/salvora")" >>"$work/results"
   done
 done
+# BENCH_RESULTS=<file> keeps every run's figures: side, start ms, resident KiB, processor ms.
+[ -n "${BENCH_RESULTS:-}" ] && cp "$work/results" "$BENCH_RESULTS"
 for side in a b; do
-  awk -v s="$side" '$1 == s {print $2, $3}' "$work/results" | sort -n | awk -v s="$side" '
-    { ms[NR] = $1; kib += $2; t += $1 }
-    END { printf "%s: start %.1f ms median, %.1f ms mean; resident %.1f MiB mean (%d runs)\n",
-          s, ms[int((NR + 1) / 2)], t / NR, kib / NR / 1024, NR }'
+  awk -v s="$side" '$1 == s {print $2, $3, $4}' "$work/results" | sort -n | awk -v s="$side" '
+    { ms[NR] = $1; kib += $2; t += $1; cpu += $3 }
+    END { printf "%s: start %.1f ms median, %.1f ms mean, %.1f ms processor time mean; resident %.1f MiB mean (%d runs)\n",
+          s, ms[int((NR + 1) / 2)], t / NR, cpu / NR, kib / NR / 1024, NR }'
 done
