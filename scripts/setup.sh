@@ -13,6 +13,8 @@ packages=(
   libqt6multimedia6 qt6-image-formats-plugins fonts-liberation2
   # tests under a real X server (with a window manager) and sound server
   xvfb xauth x11-utils xdotool openbox pulseaudio pulseaudio-utils imagemagick python3
+  # the cursor as the X server shows it (tests/assets)
+  libxfixes-dev
 )
 
 missing=()
