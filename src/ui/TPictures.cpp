@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QScreen>
 #include <cmath>
 
 namespace {
@@ -98,7 +99,8 @@ QPixmap FireSheet(const QImage& Sheet, QImage Mask, int Scale, qreal Ratio) {
 } // namespace
 
 qreal TPictures::ScreenRatio() {
-  return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+  const QScreen* Screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
+  return Screen ? Screen->devicePixelRatio() : 1.0;
 }
 
 int TPictures::ScaleFor(qreal Ratio) {
