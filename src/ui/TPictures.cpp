@@ -114,8 +114,9 @@ TPictures::TPictures(qreal Ratio) : FRatio(Ratio > 0 ? Ratio : 1.0), FScale(Scal
     return QImage(Scale == 1 ? Base + QLatin1String(Suffix)
                              : QStringLiteral("%1@%2x%3").arg(Base).arg(Scale).arg(Suffix));
   };
-  FMyBackground = ForScreen(Load("background-my"), Scale, FRatio);
-  FEnemyBackground = ForScreen(Load("background-enemy"), Scale, FRatio);
+  const char* const Sea = Scale == 1 ? ".png" : ".jpg"; // the larger seas are photographs
+  FMyBackground = ForScreen(Load("background-my", Sea), Scale, FRatio);
+  FEnemyBackground = ForScreen(Load("background-enemy", Sea), Scale, FRatio);
   const char* const Ships[] = {"ship1", "ship2", "ship3", "ship4"};
   for (int I = 0; I < 4; ++I) {
     const QImage Horizontal = Load(Ships[I]).convertToFormat(QImage::Format_RGB32);

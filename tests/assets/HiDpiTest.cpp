@@ -289,7 +289,7 @@ TEST(HiDpi, WindowShowsTheSetOfItsScreen) {
   ASSERT_EQ(R, S) << "a whole scale";
   Window.FGame.FFleets.ClearBoard(Window.FGame.FMyBoard);
   const QImage Shown = Window.pbLeft->grab().toImage();
-  const QImage Sea = Art("background-my.png", S);
+  const QImage Sea = Art(S == 1 ? "background-my.png" : "background-my.jpg", S);
   ASSERT_EQ(Shown.size(), QSize(BoardPixels, BoardPixels) * S);
   int Wrong = 0;
   for (int Y = 17 * S; Y < BoardPixels * S; ++Y)

@@ -72,8 +72,9 @@ double MeanLightness(const QImage& Image, int FromRow, int ToRow) {
 
 TEST(Pictures, SeaBackgroundsAreDistinctOpaqueSquaresWithSkyOnTop) {
   for (int S : Scales) {
-    const QImage My = Load("background-my.png", S);
-    const QImage Enemy = Load("background-enemy.png", S);
+    const QString Kind = S == 1 ? ".png" : ".jpg"; // the larger seas are JPEG
+    const QImage My = Load("background-my" + Kind, S);
+    const QImage Enemy = Load("background-enemy" + Kind, S);
     for (const QImage& Sea : {My, Enemy}) {
       ASSERT_EQ(Sea.size(), QSize(320 * S, 320 * S));
       EXPECT_FALSE(Sea.hasAlphaChannel());
