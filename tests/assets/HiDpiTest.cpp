@@ -222,8 +222,7 @@ TEST(HiDpi, ShipsAreAsSharpAtTwoAsAtOne) {
     ASSERT_EQ(Destroyer.FSize, 4);
     Drawn[R] = Board.copy(DeviceRect(Destroyer, R));
   }
-  const double Steep = EdgeSteepness(Drawn[1], Drawn[2]);
-  EXPECT_GT(Steep, 0.85);
+  EXPECT_GT(EdgeSteepness(Drawn[1], Drawn[2]), 0.85);
   EXPECT_GT(FineBlocks(Drawn[2]), 0.3);
 }
 
