@@ -135,7 +135,7 @@ TPictures::TPictures(qreal Ratio) : FRatio(Ratio > 0 ? Ratio : 1.0), FScale(Scal
                       : 15;
   FTargetCursor = QCursor(Cursor, Hot, Hot);
   for (const char* Icon :
-       {"icon-32.png", "icon-48.png", "icon-64.png", "icon-96.png", "icon-128.png", "icon-256.png"})
+       {"icon-32.png", "icon-48.png", "icon-64.png", "icon-128.png", "icon-256.png"})
     FIcon.addPixmap(QPixmap::fromImage(QImage(QStringLiteral(":/pictures/") + Icon)));
   FHeader = ForScreen(Load("header"), Scale, FRatio);
   FFooter = ForScreen(Load("footer"), Scale, FRatio);

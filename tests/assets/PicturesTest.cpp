@@ -166,7 +166,7 @@ TEST(Pictures, TargetCursorIsABlackCrosshairWithARing) {
 }
 
 TEST(Pictures, IconsHaveEverySizeWithTransparentCorners) {
-  for (int Size : {32, 48, 64, 96, 128, 256}) {
+  for (int Size : {32, 48, 64, 128, 256}) {
     const QImage Icon = Load(QStringLiteral("icon-%1.png").arg(Size));
     ASSERT_EQ(Icon.size(), QSize(Size, Size));
     ASSERT_TRUE(Icon.hasAlphaChannel());

@@ -78,8 +78,9 @@ int main(int argc, char** argv) {
     Ok &= SaveBytes(EncodeCannonGif(Cannon), Folder, Name("cannon-my", ".gif"));
     Ok &= SaveBytes(EncodeCannonGif(MirrorFrames(Cannon)), Folder, Name("cannon-enemy", ".gif"));
   }
-  // The icon is drawn at every size it is shown in; 32 px at 2x and 3x is 64 and 96 px.
-  for (int Size : {32, 48, 64, 96, 128, 256}) {
+  // The icon is drawn at every size it is shown in: 32 px at 2x is the 64 px one; at 3x Qt
+  // scales the 128 px one down, as at any scale between the sizes.
+  for (int Size : {32, 48, 64, 128, 256}) {
     Ok &= Save(MakeIcon(Size), Folder, QStringLiteral("icon-%1.png").arg(Size));
   }
   return Ok ? 0 : 1;
