@@ -21,6 +21,8 @@ packages=(
   dbus dbus-x11 at-spi2-core python3-pyatspi
   # network tests in a namespace of their own: unshare, and ip to bring its loopback up
   util-linux iproute2
+  # the cursor as the X server shows it (tests/assets)
+  libxfixes-dev
 )
 
 missing=()

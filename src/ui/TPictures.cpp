@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QScreen>
 #include <cmath>
 
 namespace {
@@ -100,7 +101,8 @@ QPixmap FireSheet(const QImage& Sheet, QImage Mask, int Scale, qreal Ratio) {
 } // namespace
 
 qreal TPictures::ScreenRatio() {
-  return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+  const QScreen* Screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
+  return Screen ? Screen->devicePixelRatio() : 1.0;
 }
 
 int TPictures::ScaleFor(qreal Ratio) {
@@ -114,8 +116,9 @@ TPictures::TPictures(qreal Ratio) : FRatio(Ratio > 0 ? Ratio : 1.0), FScale(Scal
     return QImage(Scale == 1 ? Base + QLatin1String(Suffix)
                              : QStringLiteral("%1@%2x%3").arg(Base).arg(Scale).arg(Suffix));
   };
-  FMyBackground = ForScreen(Load("background-my"), Scale, FRatio);
-  FEnemyBackground = ForScreen(Load("background-enemy"), Scale, FRatio);
+  const char* const Sea = Scale == 1 ? ".png" : ".jpg"; // the larger seas are photographs
+  FMyBackground = ForScreen(Load("background-my", Sea), Scale, FRatio);
+  FEnemyBackground = ForScreen(Load("background-enemy", Sea), Scale, FRatio);
   const char* const Ships[] = {"ship1", "ship2", "ship3", "ship4"};
   for (int I = 0; I < 4; ++I) {
     const QImage Horizontal = Load(Ships[I]).convertToFormat(QImage::Format_RGB32);
@@ -125,9 +128,16 @@ TPictures::TPictures(qreal Ratio) : FRatio(Ratio > 0 ? Ratio : 1.0), FScale(Scal
     FShipImages[I + 4].FPixmap =
         Masked(Vertical.convertToFormat(QImage::Format_RGB32), qRgb(255, 255, 255), Scale, FRatio);
   }
-  FTargetCursor = QCursor(ForScreen(Load("cursor-target"), Scale, FRatio), 15, 15);
+  // The hot spot is the crossing's top-left pixel, (15, 15) logical. Qt's X11 platform takes it
+  // in the pixmap's own pixels (the others in logical ones): there it is the first device
+  // pixel wholly inside that logical pixel.
+  const QPixmap Cursor = ForScreen(Load("cursor-target"), Scale, FRatio);
+  const int Hot = QGuiApplication::platformName() == QLatin1String("xcb")
+                      ? int(std::ceil(15 * Cursor.devicePixelRatio()))
+                      : 15;
+  FTargetCursor = QCursor(Cursor, Hot, Hot);
   for (const char* Icon :
-       {"icon-32.png", "icon-48.png", "icon-64.png", "icon-96.png", "icon-128.png", "icon-256.png"})
+       {"icon-32.png", "icon-48.png", "icon-64.png", "icon-128.png", "icon-256.png"})
     FIcon.addPixmap(QPixmap::fromImage(QImage(QStringLiteral(":/pictures/") + Icon)));
   FHeader = ForScreen(Load("header"), Scale, FRatio);
   FFooter = ForScreen(Load("footer"), Scale, FRatio);

@@ -21,7 +21,7 @@ class TPictures {
 public:
   explicit TPictures(qreal Ratio = ScreenRatio());
 
-  // The device pixel ratio of the screens the game may show on (the highest, when they differ).
+  // The device pixel ratio of the primary screen, where the window opens.
   static qreal ScreenRatio();
   // The set drawn for a ratio: 1, 2 or 3.
   static int ScaleFor(qreal Ratio);

@@ -12,5 +12,5 @@ QImage MakeTargetCursor(int Scale = 1);
 // The application icon at Size x Size, ARGB, painted like the ships and the wood: the front
 // half of a grey warship, bow to the left, under a cloudy blue sky above rippled dark sea, in
 // a light oak frame with rounded corners. Drawn from a 32-unit model, so that the 32 px icon
-// at 2x and 3x is the one of 64 and 96 px.
+// at 2x is the one of 64 px.
 QImage MakeIcon(int Size);

@@ -15,6 +15,7 @@ constexpr int Frames = 33;
 constexpr int Width = 30;
 constexpr int Height = 60;
 constexpr int BaseRow = 53;
+constexpr int HighestTip = 10;
 constexpr int FirstColumn = 3;
 constexpr int LastColumn = 26;
 // The turbulence rises Rise px a frame; its lattice repeats after NoisePeriod cells of
@@ -74,7 +75,9 @@ QList<QImage> MakeFireFrames(int Scale) {
       const int Row = DY / Scale;
       const double Y = Logical(DY, Scale);
       const double H = (BaseRow + 0.5 - Y) / Tall; // 0 at the base, 1 at the tip
-      if (H > 1.35) {
+      // A finer raster catches thin tongues above the highest row the tips reach at 1x; they
+      // stay below it, so that the flame keeps its height at every scale.
+      if (H > 1.35 || (Scale > 1 && Row < HighestTip)) {
         continue;
       }
       const double Centre = 14.5 + Sway * std::pow(std::min(H, 1.2), 1.6);

@@ -1,0 +1,29 @@
+// cursor-probe: the cursor the X server shows now, as "width height xhot yhot column row":
+// column is the first column opaque near the cursor's top edge (the crosshair's vertical bar,
+// above its ring), row the first row opaque near its left edge. For the aiming cursor the hot
+// spot must be that column and that row.
+#include <X11/Xlib.h>
+#include <X11/extensions/Xfixes.h>
+#include <cstdio>
+
+int main() {
+  Display* X = XOpenDisplay(nullptr);
+  XFixesCursorImage* Cursor = X ? XFixesGetCursorImage(X) : nullptr;
+  if (!Cursor)
+    return 1;
+  auto Opaque = [Cursor](int Column, int Row) {
+    return ((Cursor->pixels[Row * Cursor->width + Column] >> 24) & 0xFF) == 0xFF;
+  };
+  int Column = -1, Row = -1;
+  for (int C = 0; C < Cursor->width && Column < 0; ++C)
+    if (Opaque(C, 1))
+      Column = C;
+  for (int R = 0; R < Cursor->height && Row < 0; ++R)
+    if (Opaque(1, R))
+      Row = R;
+  std::printf("%d %d %d %d %d %d\n", Cursor->width, Cursor->height, Cursor->xhot, Cursor->yhot,
+              Column, Row);
+  XFree(Cursor);
+  XCloseDisplay(X);
+  return 0;
+}
