@@ -4,6 +4,7 @@
 
 #include "GameFont.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -55,6 +56,7 @@ TNetStrip::TNetStrip(QWidget* Parent) : QWidget(Parent) {
   edChat->setPlaceholderText(tr("Сообщение сопернику, Enter — отправить"));
   edChat->setMaxLength(200); // a line, well under what the other side accepts
   QObject::connect(edChat, &QLineEdit::returnPressed, this, [this] { edChatReturn(); });
+  edChat->installEventFilter(this);
 }
 
 void TNetStrip::SetOpponent(const QString& Name) {
@@ -92,6 +94,17 @@ void TNetStrip::Clear() {
   lstChat->clear();
   edChat->clear();
   ShowRematchOffer(false);
+}
+
+// Enter is also the window's key for a shot at the framed cell: while the player types a line,
+// it sends the line instead.
+bool TNetStrip::eventFilter(QObject* Watched, QEvent* Event) {
+  if (Watched == edChat && Event->type() == QEvent::ShortcutOverride) {
+    const int Key = static_cast<QKeyEvent*>(Event)->key();
+    if (Key == Qt::Key_Return || Key == Qt::Key_Enter)
+      Event->accept();
+  }
+  return QWidget::eventFilter(Watched, Event);
 }
 
 void TNetStrip::edChatReturn() {

@@ -47,6 +47,9 @@ public:
   QPushButton* btnDecline = nullptr;
   QPushButton* btnLeave = nullptr;
 
+protected:
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
+
 private:
   void edChatReturn();
 };

@@ -111,6 +111,7 @@ void TSalvoraMainWin::SetWaitText(const std::string& Text) {
 
 void TSalvoraMainWin::AddChatLine(const std::string& Who, const std::string& Line) {
   FNetStrip->AddChatLine(Text(Who), Text(Line));
+  TraceEvent(QStringLiteral("chat"), Text(Who) + QStringLiteral(": ") + Text(Line));
 }
 
 void TSalvoraMainWin::ShowVerdict(TFairVerdict Verdict, const std::string& Line) {

@@ -128,6 +128,12 @@ wait_for B '^opponent Игрок A' 20 || fail "the guest never heard the host's
 height=$(x A getwindowgeometry "${win[A]}" | awk '/Geometry/ {split($2, g, "x"); print g[2]}')
 [ "$height" -gt 490 ] || fail "the window did not grow for the network game ($height)"
 
+# A chat line typed in the strip and sent with Enter (which, outside the line, fires a shot).
+click A 500 $((490 + 78))
+x A type --delay 30 "Удачи"
+x A key Return
+wait_for B '^chat Игрок A: Удачи$' 10 || fail "the chat line did not reach the other side"
+
 sea=$(pixel A $((342 + 2 + 64)) $((44 + 2 + 32))) # cell А-2 of the other side's board
 spread_and_start A
 spread_and_start B

@@ -92,7 +92,7 @@ dialog=$(find_window 290) || fail "no options dialog"
 origin "$dialog"
 xdotool mousemove $((X + 8 + 14 + 8)) $((Y + 7 + 21 + 8)) click 1
 sleep 0.2
-xdotool mousemove $((X + 128 + 37)) $((Y + 92 + 11)) click 1
+xdotool mousemove $((X + 128 + 37)) $((Y + 145 + 11)) click 1 # OK, below the level group
 for _ in $(seq 50); do xdotool getwindowname "$dialog" >/dev/null 2>&1 || break; sleep 0.1; done
 xdotool getwindowname "$dialog" >/dev/null 2>&1 && fail "the options dialog did not close"
 close_by_wm
