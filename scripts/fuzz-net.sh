@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # Fuzzes what the game reads from the network (framing, messages, greeting, beacon) with
 # libFuzzer under AddressSanitizer and UndefinedBehaviorSanitizer.
 #   scripts/fuzz-net.sh [RUNS]     RUNS inputs, 1000000 by default

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
 // The battle controller against a player at the other end of a link: the messages, their
 // order, and the checks that keep both sides honest. The rules themselves are in TFairPlay and
 // TSeaChart; the game on the screen is the one against the computer.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
 // cursor-probe: the cursor the X server shows now, as "width height xhot yhot column row":
 // column is the first column opaque near the cursor's top edge (the crosshair's vertical bar,
 // above its ring), row the first row opaque near its left edge. For the aiming cursor the hot

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
 // The pictures on screens of every scale, checked against their own art files (name@2x.png),
 // not against what the loading code made of them.
 #include "BoardGeometry.h"

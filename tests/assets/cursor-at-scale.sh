@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # The aiming cursor as the X server shows it, at scale 1, 1.5, 2 and 3: drawn at the screen's
 # scale (32 logical pixels wide) with its hot spot on the crosshair's crossing, not off it by
 # the scale (Qt's X11 platform takes a cursor's hot spot in the pixmap's own pixels).

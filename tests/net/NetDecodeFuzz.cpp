@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
 // libFuzzer over everything the game reads from the network before the battle sees it: the
 // framing, the messages, the greeting and the beacon. Built by scripts/fuzz-net.sh only.
 #include "TBeacon.h"

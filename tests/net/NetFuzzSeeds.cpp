@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
 // Writes the fuzzer's first inputs: one legal stream of each kind, so that it starts from
 // the real format. Usage: salvora_net_fuzz_seeds DIR
 #include "TBeacon.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Сальвора developers
 // map-wait <program> [arguments]: starts the program and prints the milliseconds from its
 // exec to the mapping of its first top-level window on the X display, its resident memory
 // (VmRSS, KiB) half a second later, and the processor time it had used by the mapping (ms,

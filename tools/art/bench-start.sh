@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # What the pictures cost at start: the time from exec to the mapped window (and the processor
 # time the game used until then) and the resident memory half a second later, for two builds of the game run in turn (A B B A ...) on one Xvfb
 # display, so that both see the same load of the machine.

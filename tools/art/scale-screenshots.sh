@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
 # The window at scale 1, 1.5 and 2 (QT_SCALE_FACTOR) on an Xvfb display: the same moment of a
 # battle (salvora-screenshots' battle.png), the same logical part of it at each scale, at the
 # screen's own pixels: docs/scale-1.png, docs/scale-1.5.png, docs/scale-2.png for the README.
