@@ -106,6 +106,7 @@ void TPeerConnection::Close(const std::string& Reason) {
   FState = TState::stClosed;
   FHeartbeat.stop();
   FSilence.stop();
+  FSocket->flush(); // the farewell goes out even when the game is closing
   FSocket->disconnectFromHost();
 }
 

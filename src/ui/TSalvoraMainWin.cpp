@@ -109,6 +109,10 @@ TSalvoraMainWin::TSalvoraMainWin(const QString& SettingsPath, const QString& Def
 }
 
 TSalvoraMainWin::~TSalvoraMainWin() {
+  // A player who closes the window leaves the network game: the other side is told so, not
+  // left to find the connection lost.
+  if (FGame.IsNetGame())
+    FGame.Leave();
   tmSetup.stop();
   FFireTimer.stop();
   if (FHourglass)
