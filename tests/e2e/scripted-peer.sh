@@ -7,7 +7,7 @@
 # same process hosts the next scenario, and at the end plays a game against the computer.
 # Both sides spread the same known fleet: the game shoots a deck and then water, the peer
 # misses once first and then sinks the game's fleet. A game's end waits for twenty cannons,
-# so three games play side by side, each under an X server of its own.
+# so four games play side by side, each under an X server of its own.
 #
 # Run it in a network namespace of its own (ctest does: unshare --net), where only the
 # loopback exists, so that no connection or beacon leaves the machine.
@@ -138,8 +138,9 @@ lane 2 47622 different-fleet '^verdict 2 Противник раскрыл не 
   out-of-turn '^ended .*Выстрел не в свой ход' >"$work/2.out" 2>&1 &
 lane 3 47623 touching-fleet '^verdict 3 Противник раскрыл флот, нарушающий правила' \
   silent '^ended .*Соединение потеряно' >"$work/3.out" 2>&1 &
+lane 4 47624 honest '^verdict 0 Игра честная' >"$work/4.out" 2>&1 & # the control
 failed=0
-for _ in 1 2 3; do wait -n || failed=1; done
+for _ in 1 2 3 4; do wait -n || failed=1; done
 cat "$work"/?.out
 [ $failed -eq 0 ] || exit 1
 echo "ok: every fault named, and each game played on against the computer (${SECONDS} s)"
