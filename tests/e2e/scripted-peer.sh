@@ -137,7 +137,7 @@ lane 1 47621 lie-hit '^verdict 1 Противник солгал об исход
 lane 2 47622 different-fleet '^verdict 2 Противник раскрыл не тот флот' \
   out-of-turn '^ended .*Выстрел не в свой ход' >"$work/2.out" 2>&1 &
 lane 3 47623 touching-fleet '^verdict 3 Противник раскрыл флот, нарушающий правила' \
-  silent '^ended .*Соединение потеряно' >"$work/3.out" 2>&1 &
+  silent '^ended Соединение потеряно$' >"$work/3.out" 2>&1 &
 lane 4 47624 honest '^verdict 0 Игра честная' >"$work/4.out" 2>&1 & # the control
 failed=0
 for _ in 1 2 3 4; do wait -n || failed=1; done
