@@ -49,7 +49,7 @@ TFleetLayout Moved(int Ship, TPoint Head) {
   Layout[Ship].Head = Head;
   return Layout;
 }
-// Another legal fleet: the four-decker a row lower, so that (0, 0) is water.
+// Another legal fleet: the four-decker two rows lower, so that (0, 0) is water.
 const TFleetLayout OtherFleet = Moved(9, {0, 2});
 // A one-decker wedged between the four-decker and a three-decker.
 const TFleetLayout TouchingFleet = Moved(0, {4, 0});
