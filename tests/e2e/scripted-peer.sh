@@ -17,7 +17,16 @@ ip link set lo up 2>/dev/null || true
 
 exe=$1 peer=$2
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+xvfb=()
+trap 'kill -9 "${xvfb[@]}" 2>/dev/null; rm -rf "$work"' EXIT
+# An X server for each game, one after the other: started together they race for a number.
+displays=()
+for n in 1 2 3 4; do
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display$n" >/dev/null 2>&1 &
+  xvfb+=($!)
+  for _ in $(seq 100); do [ -s "$work/display$n" ] && break; sleep 0.05; done
+  displays[$n]=":$(head -n 1 "$work/display$n")"
+done
 
 # One game and its scenarios, in a subshell of its own: its X server, folder and port.
 lane() { # number port scenario regex [scenario regex]...
@@ -32,15 +41,7 @@ lane() { # number port scenario regex [scenario regex]...
     echo "--- peer"; cat "$dir/peer.log" 2>/dev/null || true
     exit 1
   }
-  # X servers started together may race for a display number: the loser starts again.
-  for _ in 1 2 3; do
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display" >/dev/null 2>&1 &
-    pids+=($!)
-    for _ in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.05; done
-    export DISPLAY=":$(head -n 1 "$dir/display")"
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    sleep 0.5
-  done
+  export DISPLAY=${displays[$n]}
 
   # window TITLE: the id and upper-left corner of the window so named, once it shows.
   window() {
@@ -80,10 +81,20 @@ lane() { # number port scenario regex [scenario regex]...
 
   cp "$exe" "$dir/salvora"
   printf '[General]\nSound=0\n[Network]\nPlayerName=Игрок\n' >"$dir/salvora.ini"
-  SALVORA_TRACE="$dir/trace" SALVORA_BEACON=127.255.255.255 "$dir/salvora" --host "$port" \
-    >"$dir/log" 2>&1 &
-  local game=$!
-  pids+=($game)
+  # On a busy machine a fresh X server may not take the game's first knock: knock again.
+  local game
+  for _ in 1 2 3; do
+    SALVORA_TRACE="$dir/trace" SALVORA_BEACON=127.255.255.255 "$dir/salvora" --host "$port" \
+      >"$dir/log" 2>&1 &
+    game=$!
+    pids+=($game)
+    for _ in $(seq 50); do
+      xdotool search --onlyvisible --name '^Сальвора$' >/dev/null 2>&1 || ! kill -0 $game 2>/dev/null && break
+      sleep 0.1
+    done
+    kill -0 $game 2>/dev/null && break
+    sleep 1
+  done
   read -r win ox oy < <(window '^Сальвора$')
 
   # A peer plays each scenario; a verdict the game shows, or its end, must match the regex.
