@@ -122,7 +122,9 @@ void TBattleController::PeerLost(const std::string& Reason) {
   if (R.Shooting && !R.PeerRevealIn)
     FNet->Screen->ShowVerdict(TFairVerdict::fvLeftBeforeReveal,
                               std::string(NetText(ntVerdictLeft)));
-  EndNetGame(NetText(ntConnectionLost, Reason));
+  // A silent peer or a dropped socket comes with the very same words: said once, not twice.
+  const std::string Lost(NetText(ntConnectionLost));
+  EndNetGame(Reason == Lost ? Lost : NetText(ntConnectionLost, Reason));
 }
 
 void TBattleController::DrainInbox() {
