@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
-# Fuzzes what the game reads from the network (framing, messages, greeting, beacon) with
-# libFuzzer under AddressSanitizer and UndefinedBehaviorSanitizer.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Сальвора developers
+# Fuzzes what the game reads from the network (framing, messages, greeting, beacon) and the
+# battle that plays every message read, as host or joiner, with libFuzzer under
+# AddressSanitizer and UndefinedBehaviorSanitizer. A broken rule of the game (a board that no
+# longer holds together, an untrue answer, a reveal that does not match its commitment)
+# counts as a finding too.
 #   scripts/fuzz-net.sh [RUNS]     RUNS inputs, 1000000 by default
-# Builds in build-fuzz/ with clang, starts from a seed corpus it writes there, and keeps
-# what it learns in build-fuzz/fuzz-corpus. A finding stops it with the input saved as
-# build-fuzz/crash-* (rerun it: build-fuzz/salvora_net_fuzz build-fuzz/crash-…).
+# Builds in build-fuzz/ with clang, starts from a seed corpus it writes there (single messages
+# and whole honest games of two rounds), and keeps what it learns in build-fuzz/fuzz-corpus.
+# A finding stops it with the input saved as build-fuzz/crash-* (rerun it:
+# build-fuzz/salvora_net_fuzz build-fuzz/crash-…).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-1000000}"
