@@ -71,9 +71,13 @@ void TNetFeed::LandCannons() {
 void TNetFeed::Check() {
   while (FSentSeen < FLink.FOut.size())
     CheckSent(FLink.FOut[FSentSeen++]);
-  if (!FGame.FSetupMode)
+  // The board changes only when the other side's shot lands, or when a round begins.
+  const std::pair<int32_t, int> Version{FGame.FEnemyShots, FRound};
+  if (!FGame.FSetupMode && Version != FCheckedVersion) {
+    FCheckedVersion = Version;
     for (std::string& Line : CheckBoard(FGame.FMyBoard, FGame.FFleets, 0, TBoardCheck::bcBattle))
       Fault(std::move(Line));
+  }
 }
 
 void TNetFeed::CheckSent(const TPeerMessage& Message) {
@@ -81,6 +85,7 @@ void TNetFeed::CheckSent(const TPeerMessage& Message) {
   const TNonce& JoinerNonce = FHost ? FPeerNonce : FMyNonce;
   switch (Message.Type) {
   case TPeerMsgType::pmHello: // a new round
+    ++FRound;
     FMyNonce = Message.Nonce;
     FPeerNonceKnown = FCommitSent = false;
     FMyAnswers.clear();

@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Whether the player's cannon lands after the answer to its shot has come, or before.
@@ -58,6 +59,8 @@ private:
   TFakeLink FLink;
   TBattleController FGame{FScreen, {}};
   size_t FSentSeen = 0; // messages in FLink.FOut already checked
+  int FRound = 0;
+  std::pair<int32_t, int> FCheckedVersion{-1, -1}; // shots landed and round at the last check
   std::vector<std::string> FFaults;
 
   // The round as the player's side has said it.
