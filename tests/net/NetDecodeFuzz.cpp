@@ -22,7 +22,7 @@ namespace {
   std::abort();
 }
 
-// What is sent can be read back unchanged and fits in a frame.
+// What was accepted can be sent back unchanged and fits in a frame.
 void CheckRoundTrip(const TPeerMessage& Message) {
   const QByteArray Bytes = TMessageCodec::Encode(Message);
   TPeerMessage Reread;
