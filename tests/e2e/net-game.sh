@@ -132,10 +132,15 @@ height=$(x A getwindowgeometry "${win[A]}" | awk '/Geometry/ {split($2, g, "x");
 [ "$height" -gt 490 ] || fail "the window did not grow for the network game ($height)"
 
 # A chat line typed in the strip and sent with Enter (which, outside the line, fires a shot).
-click A 500 $((490 + 78))
-x A type --delay 30 "Удачи"
-x A key Return
-wait_for B '^chat Игрок A: Удачи$' 10 || fail "the chat line did not reach the other side"
+# Typed in Latin letters: xdotool types others through a keyboard map it changes on the fly.
+chat_sent=""
+for _ in 1 2 3; do
+  click A 500 $((490 + 78))
+  x A type --delay 30 "good luck"
+  x A key Return
+  wait_for B '^chat Игрок A: good luck$' 5 && chat_sent=1 && break
+done
+[ -n "$chat_sent" ] || fail "the chat line did not reach the other side"
 
 sea=$(pixel A $((342 + 2 + 64)) $((44 + 2 + 32))) # cell А-2 of the other side's board
 spread_and_start A
