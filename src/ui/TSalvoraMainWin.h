@@ -75,7 +75,8 @@ public:
   // The network game: its button, the strip it shows below the boards, its connection, and
   // the time the player has to answer an offer of a rematch.
   QPushButton* btnNet = nullptr;
-  TNetStrip* FNetStrip = nullptr;
+  TNetStrip* FNetStrip = nullptr; // made by NetStrip() with the first network game
+  TNetStrip& NetStrip();
   TNetSession* FNetSession = nullptr;
   QTimer tmRematch;
   static constexpr int RematchAnswerMs = 30000;

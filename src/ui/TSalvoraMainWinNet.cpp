@@ -26,8 +26,23 @@ void TSalvoraMainWin::CreateNetComponents() {
   btnNet->setIconSize({20, 20});
   QObject::connect(btnNet, &QPushButton::clicked, this, [this] { btnNetClick(); });
 
+  FNetSession = new TNetSession(FGame, *this, this);
+
+  tmRematch.setSingleShot(true);
+  tmRematch.setInterval(RematchAnswerMs);
+  QObject::connect(&tmRematch, &QTimer::timeout, this, [this] { FGame.RematchLapsed(); });
+  tmReveal.setSingleShot(true);
+  tmReveal.setInterval(RevealWaitMs);
+  QObject::connect(&tmReveal, &QTimer::timeout, this, [this] { FGame.RevealOverdue(); });
+}
+
+// The strip is made with the first network game, not at start: its chat line alone would load
+// the font database before the window is first shown, 10 ms on every start.
+TNetStrip& TSalvoraMainWin::NetStrip() {
+  if (FNetStrip)
+    return *FNetStrip;
   FNetStrip = new TNetStrip(this);
-  FNetStrip->setGeometry(0, height(), width(), TNetStrip::StripHeight);
+  FNetStrip->setGeometry(0, 490, width(), TNetStrip::StripHeight);
   FNetStrip->hide();
   FNetStrip->FOnChat = [this](const QString& Line) { FGame.SendChat(Line.toStdString()); };
   FNetStrip->FOnRematchAnswer = [this](bool Accept) {
@@ -40,19 +55,14 @@ void TSalvoraMainWin::CreateNetComponents() {
     else
       btnNewClick(); // the game is over already: back to the computer
   };
-  FNetSession = new TNetSession(FGame, *this, this);
-
-  tmRematch.setSingleShot(true);
-  tmRematch.setInterval(RematchAnswerMs);
-  QObject::connect(&tmRematch, &QTimer::timeout, this, [this] { FGame.RematchLapsed(); });
-  tmReveal.setSingleShot(true);
-  tmReveal.setInterval(RevealWaitMs);
-  QObject::connect(&tmReveal, &QTimer::timeout, this, [this] { FGame.RevealOverdue(); });
+  return *FNetStrip;
 }
 
 // Against the computer the window keeps its own size; a network game adds the strip below.
 void TSalvoraMainWin::ShowNetStrip(bool Visible) {
-  if (FNetStrip->isVisible() == Visible)
+  if (!FNetStrip && !Visible)
+    return;
+  if (NetStrip().isVisible() == Visible)
     return;
   const int Height = 490 + (Visible ? TNetStrip::StripHeight : 0);
   setFixedSize(width(), Height);
@@ -85,12 +95,12 @@ void TSalvoraMainWin::ShowNetLine() {
     Line = tr("Ход соперника");
   else if (Line.isEmpty() && FGame.IsNetGame() && FGame.FSetupMode)
     Line = tr("Расставьте корабли и нажмите «Начать бой»");
-  FNetStrip->SetTurn(Line);
+  NetStrip().SetTurn(Line);
 }
 
 void TSalvoraMainWin::SetOpponentName(const std::string& Name) {
   ShowNetStrip(true);
-  FNetStrip->SetOpponent(Text(Name));
+  NetStrip().SetOpponent(Text(Name));
   TraceEvent(QStringLiteral("opponent"), Text(Name));
 }
 
@@ -110,19 +120,19 @@ void TSalvoraMainWin::SetWaitText(const std::string& Text) {
 }
 
 void TSalvoraMainWin::AddChatLine(const std::string& Who, const std::string& Line) {
-  FNetStrip->AddChatLine(Text(Who), Text(Line));
+  NetStrip().AddChatLine(Text(Who), Text(Line));
   TraceEvent(QStringLiteral("chat"), Text(Who) + QStringLiteral(": ") + Text(Line));
 }
 
 void TSalvoraMainWin::ShowVerdict(TFairVerdict Verdict, const std::string& Line) {
-  FNetStrip->SetVerdict(Text(Line), Verdict == TFairVerdict::fvClean);
+  NetStrip().SetVerdict(Text(Line), Verdict == TFairVerdict::fvClean);
   TraceEvent(QStringLiteral("verdict"),
              QString::number(static_cast<int>(Verdict)) + u' ' + Text(Line));
 }
 
 void TSalvoraMainWin::SetRematchState(TRematchState State, const std::string& Line) {
   const bool Asked = State == TRematchState::rmOfferedToMe;
-  FNetStrip->ShowRematchOffer(Asked);
+  NetStrip().ShowRematchOffer(Asked);
   if (Asked)
     tmRematch.start();
   else
@@ -138,7 +148,7 @@ void TSalvoraMainWin::NetGameEnded(const std::string& Reason) {
   tmRematch.stop();
   tmReveal.stop();
   FNetSession->End();
-  FNetStrip->ShowRematchOffer(false);
+  NetStrip().ShowRematchOffer(false);
   FNetTurn = TNetTurn::ntNone;
   FNetWait = Text(Reason);
   ShowNetLine();

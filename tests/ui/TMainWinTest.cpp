@@ -314,7 +314,7 @@ TEST_P(TLanguageTest, WindowDialogsAndShotsSpeakTheLocalesLanguage) {
   ExpectCaptionsFit(Window.StatusBar);
   // The network strip's line of the turn: its waits and a rematch's news. (A long verdict
   // may be cut on its own line: its tooltip holds it whole.)
-  const QLabel* Turn = Window.FNetStrip->lblTurn;
+  const QLabel* Turn = Window.NetStrip().lblTurn;
   for (int Id : {ntWaitOpponent, ntWaitFleet, ntWaitShot, ntRematchOffered, ntRematchToMe,
                  ntRematchDeclined, ntRematchDeclinedByMe, ntRematchLapsed}) {
     const QString Line = QString::fromStdString(std::string(NetText(Id)));
