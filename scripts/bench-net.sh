@@ -17,7 +17,7 @@ exec unshare --net bash -c '
   build/salvora-net-bench --games "$1"
   Xvfb -displayfd 3 -screen 0 1400x1000x24 -nolisten tcp 3>/tmp/salvora-bench-net.display >/dev/null 2>&1 &
   xvfb=$!
-  trap "kill $xvfb" EXIT
+  trap "kill $xvfb 2>/dev/null || true" EXIT
   for _ in $(seq 100); do [ -s /tmp/salvora-bench-net.display ] && break; sleep 0.05; done
   DISPLAY=":$(head -n 1 /tmp/salvora-bench-net.display)" QT_QPA_PLATFORM=xcb \
     build/salvora-net-bench --shots "$2"

@@ -18,7 +18,7 @@ if [ ! -x "$root/usr/bin/apt-get" ]; then
 fi
 xvfb_pid=""
 cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   for m in tmp/.X11-unix dev/shm dev/pts dev proc; do umount "$root/$m" 2>/dev/null || true; done
 }
 trap cleanup EXIT

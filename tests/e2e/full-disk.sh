@@ -13,7 +13,7 @@ source "$(dirname "$0")/game-window.sh"
 disk="$work/disk"
 cleanup() {
   # The game must be gone before its file system can be unmounted.
-  [ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null
+  [ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null || true
   cleanup_window
   umount "$disk" 2>/dev/null || true
   rm -rf "$work"

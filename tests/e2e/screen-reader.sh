@@ -9,16 +9,21 @@ set -euo pipefail
 game=$1 fleet=$2
 # A session bus of its own, so that neither a user's desktop nor a parallel run is touched.
 if [ -z "${SALVORA_A11Y_SESSION:-}" ]; then
-  exec env SALVORA_A11Y_SESSION=1 dbus-run-session -- bash "$0" "$@" 2> >(grep -v 'fd limit' >&2)
+  rc=0
+  env SALVORA_A11Y_SESSION=1 dbus-run-session -- bash "$0" "$@" 2> >(grep --line-buffered -v 'fd limit' >&2) || rc=$?
+  [ "$rc" -eq 0 ] || echo "FAIL: the test's session bus ended with status $rc"
+  exit "$rc"
 fi
 source "$(dirname "$0")/game-window.sh"
-bus_pid=""
-trap 'cleanup_window; [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null; rm -rf "$work" || true' EXIT
+# No step may end the test without saying which.
+set -E
+trap 'echo "FAIL: line $LINENO: \"$BASH_COMMAND\" ended with status $?"' ERR
+trap 'cleanup_window; rm -rf "$work" || true' EXIT
 export SALVORA_SEED=20261209
 decks=$("$fleet") || { echo "FAIL: fleet-for-seed found no battle"; exit 1; }
 start_display
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
-bus_pid=$!
+# Asking the session bus for the accessibility bus starts it (D-Bus activation); it ends with the
+# session bus.
 for _ in $(seq 100); do
   dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
     >/dev/null 2>&1 && break
@@ -30,6 +35,7 @@ xdotool windowfocus --sync "$win"
 # The system's Python, where python3-pyatspi lives.
 GAME_WINDOW=$win /usr/bin/python3 "$(dirname "$0")/screen-reader.py" <<<"$decks" || fail "read through AT-SPI"
 # The cells live in Qt's registry of interfaces: the game must still end cleanly.
+kill -0 "$game_pid" 2>/dev/null || { cat "$work/game/log"; fail "the game had ended by itself"; }
 kill -TERM "$game_pid"
 rc=0
 wait "$game_pid" || rc=$?

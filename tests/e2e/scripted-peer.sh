@@ -21,7 +21,7 @@ ip link set lo up 2>/dev/null || true
 exe=$1 peer=$2
 work=$(mktemp -d)
 xvfb=()
-trap 'kill -9 "${xvfb[@]}" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill -9 "${xvfb[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
 # An X server for each game, one after the other: started together they race for a number.
 displays=()
 for n in 1 2 3 4; do

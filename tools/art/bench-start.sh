@@ -10,7 +10,7 @@ set -euo pipefail
 a=$1 b=$2 runs=${3:-20} scale=${4:-1}
 work=$(mktemp -d)
 xvfb_pid=""
-trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; rm -rf "$work"' EXIT
+trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 g++ -O2 -std=c++20 -o "$work/map-wait" "$(dirname "$0")/MapWait.cpp" -lX11
 for side in a b; do
   exe=${!side}

@@ -10,7 +10,7 @@ set -euo pipefail
 game=$1 runs=${2:-200} mib=${3:-16}
 work=$(mktemp -d)
 xvfb_pid="" game_pid=""
-trap '[ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null; [ -n "$xvfb_pid" ] && kill "$xvfb_pid"; rm -rf "$work"' EXIT
+trap '[ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null; [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
