@@ -249,18 +249,15 @@ struct TLanguageTest : testing::WithParamInterface<const char*>, TLocaleSwitch, 
   TLanguageTest() : TLocaleSwitch(GetParam()) {}
 };
 
-// Every caption in Parent fits its control, by the layout tests' rules: a button's glyph, a
-// box's tick and a group's edges take their room.
+// Every caption in Parent fits its control, by the layout tests' rules.
 void ExpectCaptionsFit(const QWidget* Parent) {
   for (const QWidget* Widget : Parent->findChildren<QWidget*>()) {
     QString Text;
-    int Room = Widget->width() - 20;
-    if (const auto* Button = qobject_cast<const QPushButton*>(Widget)) {
+    int Room = Widget->width() - 20; // a box's tick, a button's or a group's edges
+    if (const auto* Button = qobject_cast<const QAbstractButton*>(Widget)) {
       Text = Button->text();
       if (!Button->icon().isNull())
         Room = Widget->width() - Button->iconSize().width();
-    } else if (const auto* Box = qobject_cast<const QAbstractButton*>(Widget)) {
-      Text = Box->text();
     } else if (const auto* Group = qobject_cast<const QGroupBox*>(Widget)) {
       Text = Group->title();
     } else if (const auto* Label = qobject_cast<const QLabel*>(Widget);
