@@ -20,10 +20,6 @@
 
 namespace {
 
-QImage Rgb(const QString& Name, int Scale) {
-  return Art(Name, Scale).convertToFormat(QImage::Format_RGB32);
-}
-
 bool White(QRgb P) {
   return (P & 0xFFFFFF) == 0xFFFFFF;
 }
@@ -142,7 +138,7 @@ TEST_P(THiDpi, ShipsShowTheirArtAndNeverTheirWhite) {
   for (const auto& Ship : Fleet.Ships) {
     // A vertical ship is its file turned a quarter counter-clockwise, bow up, one logical row
     // lower, white above.
-    const QImage Flat = Rgb(QStringLiteral("ship%1.png").arg(Ship->FSize), S);
+    const QImage Flat = Art(QStringLiteral("ship%1.png").arg(Ship->FSize), S);
     auto ArtAt = [&](int U, int V) {
       if (Ship->FVertical)
         std::tie(U, V) = std::pair(Flat.width() - 1 - (V - S), V < S ? -1 : U);
@@ -173,7 +169,7 @@ TEST_P(THiDpi, ShipsShowTheirArtAndNeverTheirWhite) {
 // elsewhere; when scaled, wherever the mask is the same all round.
 TEST_P(THiDpi, FireShowsExactlyWhereItsMaskSaysFlame) {
   const QRgb Board = qRgb(0, 0, 255); // no flame is blue
-  const QImage Sheet = Rgb("fire.png", S), Mask = Rgb("fire-mask.png", S);
+  const QImage Sheet = Art("fire.png", S), Mask = Art("fire-mask.png", S);
   QWidget Panel;
   Panel.resize(TJvBmpAnimator::FrameWidth, TJvBmpAnimator::FrameHeight);
   Panel.setAutoFillBackground(true);
@@ -210,8 +206,8 @@ INSTANTIATE_TEST_SUITE_P(Ratios, THiDpi,
 // blurred) and it has detail finer than a logical pixel (not enlarged by pixel).
 TEST(HiDpi, TwoTimesArtIsAsSharpAsOneTimes) {
   for (int Decks = 1; Decks <= 4; ++Decks) {
-    const QImage One = Rgb(QStringLiteral("ship%1.png").arg(Decks), 1);
-    const QImage Two = Rgb(QStringLiteral("ship%1.png").arg(Decks), 2);
+    const QImage One = Art(QStringLiteral("ship%1.png").arg(Decks), 1);
+    const QImage Two = Art(QStringLiteral("ship%1.png").arg(Decks), 2);
     EXPECT_GT(EdgeSteepness(One, Two), 0.85) << Decks;
     const int Fine = CountWhere(QRect(0, 0, One.width(), One.height()), [&](int X, int Y) {
       const QRgb P = Two.pixel(2 * X, 2 * Y);
@@ -233,7 +229,7 @@ TEST(HiDpi, WindowShowsTheSetOfItsScreen) {
   ASSERT_EQ(Window.devicePixelRatio(), S) << "a whole scale";
   Window.FGame.FFleets.ClearBoard(Window.FGame.FMyBoard);
   const QImage Shown = Window.pbLeft->grab().toImage();
-  const QImage Sea = Rgb(S == 1 ? "background-my.png" : "background-my.jpg", S);
+  const QImage Sea = Art(S == 1 ? "background-my.png" : "background-my.jpg", S);
   ASSERT_EQ(Shown.size(), QSize(BoardPixels, BoardPixels) * S);
   int Wrong = 0;
   for (int Y = 17 * S; Y < BoardPixels * S; ++Y)
