@@ -63,24 +63,6 @@ double EdgeSteepness(const QImage& One, const QImage& Two) {
   return Edges ? Sum / Edges : 0;
 }
 
-// A board with a ship of every size both ways: horizontal ones on rows 0, 2, 4, 6, vertical
-// ones in columns 5 to 8.
-struct TFleetOnBoard {
-  TBoard Board;
-  std::vector<std::unique_ptr<TShip>> Ships;
-
-  explicit TFleetOnBoard(const TPictures& Pictures) {
-    for (int Decks = 1; Decks <= 4; ++Decks)
-      for (bool Vertical : {false, true}) {
-        auto& Ship = Ships.emplace_back(std::make_unique<TShip>(
-            &Pictures.FShipImages[Decks - 1], &Pictures.FShipImages[Decks + 3], Decks));
-        Ship->SetBoard(&Board);
-        Ship->FVertical = Vertical;
-        EXPECT_TRUE(Ship->MoveTo(Vertical ? TPoint{4 + Decks, 0} : TPoint{0, 2 * (Decks - 1)}));
-      }
-  }
-};
-
 QImage PaintedBoard(const TPictures& Pictures, const TBoard* Board, qreal Ratio) {
   QImage Image(QSize(BoardPixels, BoardPixels) * Ratio + QSize(1, 1), QImage::Format_RGB32);
   Image.fill(Qt::black);
@@ -132,10 +114,20 @@ TEST_P(THiDpi, PicturesKeepTheirLogicalSize) {
 // A ship shows its art pixel for pixel at a whole ratio, the board where the art is white; at a
 // fractional one no pixel is lighter than the art and the board around it: no white edge.
 TEST_P(THiDpi, ShipsShowTheirArtAndNeverTheirWhite) {
-  const TFleetOnBoard Fleet(Pictures);
+  // A ship of every size both ways: horizontal on rows 0, 2, 4, 6, vertical in columns 5 to 8.
+  TBoard Grid;
+  std::vector<std::unique_ptr<TShip>> Ships;
+  for (int I = 0; I < 8; ++I) {
+    const int Decks = I % 4 + 1;
+    auto& Ship = Ships.emplace_back(std::make_unique<TShip>(
+        &Pictures.FShipImages[Decks - 1], &Pictures.FShipImages[Decks + 3], Decks));
+    Ship->SetBoard(&Grid);
+    Ship->FVertical = I >= 4;
+    EXPECT_TRUE(Ship->MoveTo(I >= 4 ? TPoint{4 + Decks, 0} : TPoint{0, 2 * (Decks - 1)}));
+  }
   const QImage Before = PaintedBoard(Pictures, nullptr, R);
-  const QImage After = PaintedBoard(Pictures, &Fleet.Board, R);
-  for (const auto& Ship : Fleet.Ships) {
+  const QImage After = PaintedBoard(Pictures, &Grid, R);
+  for (const auto& Ship : Ships) {
     // A vertical ship is its file turned a quarter counter-clockwise, bow up, one logical row
     // lower, white above.
     const QImage Flat = Art(QStringLiteral("ship%1.png").arg(Ship->FSize), S);
@@ -154,9 +146,9 @@ TEST_P(THiDpi, ShipsShowTheirArtAndNeverTheirWhite) {
       if (WholeRatio)
         return Shown != (White(ArtAt(U, V)) ? Board : ArtAt(U, V));
       QRgb Most = Board; // a blend of the board and the art's colours is no lighter
-      const QRect Art = Footprint(U, V);
-      for (int B = Art.top(); B <= Art.bottom(); ++B)
-        for (int A = Art.left(); A <= Art.right(); ++A)
+      const QRect From = Footprint(U, V);
+      for (int B = From.top(); B <= From.bottom(); ++B)
+        for (int A = From.left(); A <= From.right(); ++A)
           Most = White(ArtAt(A, B)) ? Most : Lighter(Most, ArtAt(A, B));
       return qRed(Shown) > qRed(Most) + 3 || qGreen(Shown) > qGreen(Most) + 3 ||
              qBlue(Shown) > qBlue(Most) + 3;

@@ -276,7 +276,7 @@ void ExpectCaptionsFit(const QWidget* Parent) {
 TEST_P(TLanguageTest, WindowDialogsAndShotsSpeakTheLocalesLanguage) {
   const bool English = QLatin1String(GetParam()).startsWith(u"en");
   const auto Says = [English](const QString& Shown, const char* InEnglish, const char* InRussian) {
-    EXPECT_EQ(Shown, QString::fromUtf8(English ? InEnglish : InRussian));
+    EXPECT_EQ(Shown.toStdString(), English ? InEnglish : InRussian);
   };
   Says(Window.windowTitle(), "Salvora", "Сальвора");
   Says(Window.btnNew->text(), "New game", "Новая игра");
