@@ -287,15 +287,13 @@ TEST_P(TLanguageTest, WindowDialogsAndShotsSpeakTheLocalesLanguage) {
   Says(Options.chkAnimation->text(), "Animated fires on the ships", "Анимация пожаров на кораблях");
   Says(About.Label2->text(), "A naval battle against the computer.",
        "Морской бой против компьютера.");
-  ExpectCaptionsFit(&Options);
-  ExpectCaptionsFit(&About);
   StartBattleWithKnownFleet();
   QTest::mouseClick(Window.pbRight, Qt::LeftButton, {}, Centre({5, 4}));
   WaitForLanding(Window.MyCannon);
   Says(Window.StatusPanels[0]->text(), "Your last shot at E-6", "Ваш последний удар на Д-6");
   Says(Window.FAccessible->CellName(TSide::sdEnemy, {5, 4}), "E-6: hit deck",
        "Д-6: подбитая палуба");
-  ExpectCaptionsFit(&Window);
+  ExpectCaptionsFit(&Window); // the dialogs too, its children
   // The network strip's waits and a rematch's news (a long verdict has its own line).
   const QLabel* Turn = Window.NetStrip().lblTurn;
   for (int Id : {ntWaitOpponent, ntWaitFleet, ntWaitShot, ntRematchOffered, ntRematchToMe,
