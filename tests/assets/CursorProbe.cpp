@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Сальвора developers
-// cursor-probe: the cursor the X server shows now, as "width height xhot yhot column row":
-// column is the first column opaque near the cursor's top edge (the crosshair's vertical bar,
-// above its ring), row the first row opaque near its left edge. For the aiming cursor the hot
-// spot must be that column and that row.
+// cursor-probe: the X server's cursor now, as "width height xhot yhot column row": column and row
+// are the first opaque ones near its top and left edges, for the aiming cursor its crossing.
 #include <X11/Xlib.h>
 #include <X11/extensions/Xfixes.h>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Сальвора developers
-// The pictures on screens of every scale, checked against their own art files (name@2x.png),
-// not against what the loading code made of them.
+// The pictures on screens of every ratio, checked against their own art files.
+#include "ArtFile.h"
 #include "BoardGeometry.h"
 #include "BoardPainter.h"
 #include "TJvBmpAnimator.h"
@@ -12,62 +12,36 @@
 #include "TShip.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
-#include <algorithm>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
 
-QImage Art(const QString& Name, int Scale) {
-  QString File = Name;
-  if (Scale != 1)
-    File.insert(File.lastIndexOf(u'.'), QStringLiteral("@%1x").arg(Scale));
-  return QImage(QStringLiteral(":/pictures/") + File).convertToFormat(QImage::Format_RGB32);
-}
-
 bool White(QRgb P) {
   return (P & 0xFFFFFF) == 0xFFFFFF;
 }
 
-// The picture of a ship as the art says it shows at device pixel (U, V) of its set: the
-// horizontal file, or for a vertical ship that file turned a quarter counter-clockwise with the
-// bow up and the content one logical row (Scale device rows) lower, white above.
-QRgb ShipArt(const QImage& Horizontal, bool Vertical, int Scale, int U, int V) {
-  if (!Vertical)
-    return Horizontal.pixel(U, V);
-  if (V < Scale)
-    return qRgb(255, 255, 255);
-  return Horizontal.pixel(Horizontal.width() - 1 - (V - Scale), U);
+// The device pixels of Rect for which Wrong(X, Y) holds.
+template <class F>
+int CountWhere(QRect Rect, F Wrong) {
+  int N = 0;
+  for (int Y = Rect.top(); Y <= Rect.bottom(); ++Y)
+    for (int X = Rect.left(); X <= Rect.right(); ++X)
+      N += Wrong(X, Y);
+  return N;
 }
 
-// A board with a ship of every size both ways: horizontal ones on rows 0, 2, 4, 6 from
-// column 0, vertical ones in columns 5 to 8 from row 0.
-struct TFleetOnBoard {
-  TBoard Board;
-  std::vector<std::unique_ptr<TShip>> Ships;
+// Channel by channel the lighter of A and B.
+QRgb Lighter(QRgb A, QRgb B) {
+  return qRgb(std::max(qRed(A), qRed(B)), std::max(qGreen(A), qGreen(B)),
+              std::max(qBlue(A), qBlue(B)));
+}
 
-  explicit TFleetOnBoard(const TPictures& Pictures) {
-    for (int Decks = 1; Decks <= 4; ++Decks)
-      for (bool Vertical : {false, true}) {
-        auto Ship = std::make_unique<TShip>(&Pictures.FShipImages[Decks - 1],
-                                            &Pictures.FShipImages[Decks + 3], Decks);
-        Ship->SetBoard(&Board);
-        Ship->FVertical = Vertical;
-        EXPECT_TRUE(Ship->MoveTo(Vertical ? TPoint{4 + Decks, 0} : TPoint{0, 2 * (Decks - 1)}));
-        Ships.push_back(std::move(Ship));
-      }
-  }
-};
-
-// The player's board painted on a screen of Ratio, with or without the ships.
 QImage PaintedBoard(const TPictures& Pictures, const TBoard* Board, qreal Ratio) {
-  const int Side = int(std::ceil(BoardPixels * Ratio));
-  QImage Image(Side, Side, QImage::Format_RGB32);
+  QImage Image(QSize(BoardPixels, BoardPixels) * Ratio + QSize(1, 1), QImage::Format_RGB32);
   Image.fill(Qt::black);
   Image.setDevicePixelRatio(Ratio);
   QPainter Painter(&Image);
@@ -78,203 +52,150 @@ QImage PaintedBoard(const TPictures& Pictures, const TBoard* Board, qreal Ratio)
   return Image;
 }
 
-// The ship's rectangle on a screen of Ratio.
-QRect DeviceRect(const TShip& Ship, qreal Ratio) {
-  const TPoint At = CellToPixel(Ship.FPos);
-  const QSize Cells = Ship.FVertical ? QSize(1, Ship.FSize) : QSize(Ship.FSize, 1);
-  return QRect(qRound(At.X * Ratio), qRound(At.Y * Ratio), qRound(Cells.width() * 32 * Ratio),
-               qRound(Cells.height() * 32 * Ratio));
-}
-
-// How steep the edges of a 2x drawing are beside the 1x one: for every strong step of the 1x
-// drawing (neighbours 64 or more apart in lightness), the steepest step of the 2x drawing across
-// the same place, as a share of the 1x step, on average. About 1 when the 2x drawing is as
-// sharp, a half when it is the 1x one blown up smoothly.
-double EdgeSteepness(const QImage& One, const QImage& Two) {
-  auto L = [](const QImage& I, int X, int Y) { return qGray(I.pixel(X, Y)); };
-  double Sum = 0;
-  int Edges = 0;
-  for (bool Across : {true, false})
-    for (int Y = 0; Y + (Across ? 0 : 1) < One.height(); ++Y)
-      for (int X = 0; X + (Across ? 1 : 0) < One.width(); ++X) {
-        const int Step = std::abs(L(One, X + Across, Y + !Across) - L(One, X, Y));
-        if (Step < 64)
-          continue;
-        for (int Row = 0; Row < 2; ++Row) {
-          int Best = 0;
-          for (int K = 0; K < 3; ++K) {
-            const QPoint P =
-                Across ? QPoint(2 * X + K, 2 * Y + Row) : QPoint(2 * X + Row, 2 * Y + K);
-            const QPoint Next = P + (Across ? QPoint(1, 0) : QPoint(0, 1));
-            Best = std::max(Best, std::abs(L(Two, Next.x(), Next.y()) - L(Two, P.x(), P.y())));
-          }
-          Sum += std::min(1.0, double(Best) / Step);
-          ++Edges;
-        }
-      }
-  return Edges ? Sum / Edges : 0;
-}
-
-// The share of 2 x 2 blocks of a 2x picture whose four pixels are not all alike: none in a 1x
-// picture enlarged.
-double FineBlocks(const QImage& Picture) {
-  int Blocks = 0, Fine = 0;
-  for (int Y = 0; Y + 1 < Picture.height(); Y += 2)
-    for (int X = 0; X + 1 < Picture.width(); X += 2) {
-      const QRgb P = Picture.pixel(X, Y);
-      ++Blocks;
-      Fine += Picture.pixel(X + 1, Y) != P || Picture.pixel(X, Y + 1) != P ||
-              Picture.pixel(X + 1, Y + 1) != P;
-    }
-  return Blocks ? double(Fine) / Blocks : 0;
-}
-
-const qreal Ratios[] = {1.0, 1.25, 1.5, 2.0, 3.0};
+// Every ratio, with the set it takes: the next larger whole scale.
+struct THiDpi : testing::TestWithParam<std::pair<qreal, int>> {
+  const qreal R = GetParam().first;
+  const TPictures Pictures{R};
+  const int S = Pictures.FScale;
+  const bool WholeRatio = R == S;
+  // The art pixels that device pixel (X, Y) shows: one, or when scaled all it is made from and
+  // one more round.
+  QRect Footprint(int X, int Y) const {
+    const int M = WholeRatio ? 0 : 1;
+    return QRect(QPoint(int(X * S / R) - M, int(Y * S / R) - M),
+                 QPoint(int((X + 1) * S / R) - 1 + 2 * M, int((Y + 1) * S / R) - 1 + 2 * M));
+  }
+};
 
 } // namespace
 
-// Every ratio takes the set of the next larger whole scale, and every picture keeps its
-// logical size there.
-TEST(HiDpi, PicturesKeepTheirLogicalSizeAtEveryRatio) {
-  const int Sets[] = {1, 2, 2, 2, 3};
-  for (int I = 0; I < 5; ++I) {
-    const qreal R = Ratios[I];
-    const TPictures Pictures(R);
-    EXPECT_EQ(Pictures.FScale, Sets[I]) << R;
-    // Within a pixel or two: at 1.25 a 30 px frame is 37.5 device pixels, drawn as 38.
-    auto Logical = [R](const QPixmap& P, QSize Size) {
-      EXPECT_DOUBLE_EQ(P.devicePixelRatio(), R);
-      const QSizeF Shown = QSizeF(P.size()) / R;
-      return std::abs(Shown.width() - Size.width()) <= 2 &&
-             std::abs(Shown.height() - Size.height()) <= 2;
+TEST_P(THiDpi, PicturesKeepTheirLogicalSize) {
+  ASSERT_EQ(S, GetParam().second);
+  const std::pair<QPixmap, QSize> Sizes[] = {{Pictures.FMyBackground, {320, 320}},
+                                             {Pictures.FShipImages[7].FPixmap, {32, 128}},
+                                             {Pictures.FHeader, {681, 44}},
+                                             {Pictures.FFire, {120, 540}},
+                                             {Pictures.FTargetCursor.pixmap(), {32, 32}}};
+  for (const auto& [Pixmap, Size] : Sizes) {
+    EXPECT_DOUBLE_EQ(Pixmap.devicePixelRatio(), R);
+    // Within two pixels: at 1.25 a 30 px frame is 37.5 device pixels, drawn as 38.
+    const QSizeF Shown = QSizeF(Pixmap.size()) / R - Size;
+    EXPECT_TRUE(std::abs(Shown.width()) <= 2 && std::abs(Shown.height()) <= 2) << Size.width();
+  }
+  QWidget Window;
+  TJvGIFAnimator Cannon(&Window, Pictures.FMyCannon, R);
+  EXPECT_EQ(Cannon.size(), QSize(110, 87));
+  EXPECT_EQ(Cannon.FrameCount(), 13);
+}
+
+// A ship shows its art pixel for pixel at a whole ratio, the board where the art is white; at a
+// fractional one no pixel is lighter than the art and the board around it: no white edge.
+TEST_P(THiDpi, ShipsShowTheirArtAndNeverTheirWhite) {
+  // A ship of every size both ways: horizontal on rows 0, 2, 4, 6, vertical in columns 5 to 8.
+  TBoard Grid;
+  std::vector<std::unique_ptr<TShip>> Ships;
+  for (int I = 0; I < 8; ++I) {
+    const int Decks = I % 4 + 1;
+    auto& Ship = Ships.emplace_back(std::make_unique<TShip>(
+        &Pictures.FShipImages[Decks - 1], &Pictures.FShipImages[Decks + 3], Decks));
+    Ship->SetBoard(&Grid);
+    Ship->FVertical = I >= 4;
+    EXPECT_TRUE(Ship->MoveTo(I >= 4 ? TPoint{4 + Decks, 0} : TPoint{0, 2 * (Decks - 1)}));
+  }
+  const QImage Before = PaintedBoard(Pictures, nullptr, R);
+  const QImage After = PaintedBoard(Pictures, &Grid, R);
+  for (const auto& Ship : Ships) {
+    // A vertical ship is its file turned a quarter counter-clockwise, bow up, one logical row
+    // lower, white above.
+    const QImage Flat = Art(QStringLiteral("ship%1.png").arg(Ship->FSize), S);
+    auto ArtAt = [&](int U, int V) {
+      if (Ship->FVertical)
+        std::tie(U, V) = std::pair(Flat.width() - 1 - (V - S), V < S ? -1 : U);
+      return Flat.rect().contains(U, V) ? Flat.pixel(U, V) : qRgb(255, 255, 255);
     };
-    EXPECT_TRUE(Logical(Pictures.FMyBackground, QSize(320, 320))) << R;
-    EXPECT_TRUE(Logical(Pictures.FShipImages[3].FPixmap, QSize(128, 32))) << R;
-    EXPECT_TRUE(Logical(Pictures.FShipImages[7].FPixmap, QSize(32, 128))) << R;
-    EXPECT_TRUE(Logical(Pictures.FHeader, QSize(681, 44))) << R;
-    EXPECT_TRUE(Logical(Pictures.FFooter, QSize(681, 87))) << R;
-    EXPECT_TRUE(Logical(Pictures.FFire, QSize(120, 540))) << R;
-    EXPECT_TRUE(Logical(Pictures.FTargetCursor.pixmap(), QSize(32, 32))) << R;
-    QWidget Window;
-    TJvGIFAnimator Cannon(&Window, Pictures.FMyCannon, R);
-    EXPECT_EQ(Cannon.size(), QSize(110, 87)) << R;
-    EXPECT_EQ(Cannon.FrameCount(), 13) << R;
+    const TPoint At = CellToPixel(Ship->FPos);
+    const QPoint Origin = QPointF(At.X * R, At.Y * R).toPoint();
+    const QSize Cells = Ship->FVertical ? QSize(1, Ship->FSize) : QSize(Ship->FSize, 1);
+    const QRect Rect(Origin, (QSizeF(Cells) * CellPixels * R).toSize());
+    const int Wrong = CountWhere(Rect, [&](int X, int Y) {
+      const int U = X - Origin.x(), V = Y - Origin.y();
+      const QRgb Shown = After.pixel(X, Y), Board = Before.pixel(X, Y);
+      if (WholeRatio)
+        return Shown != (White(ArtAt(U, V)) ? Board : ArtAt(U, V));
+      QRgb Most = Board; // a blend of the board and the art's colours is no lighter
+      const QRect From = Footprint(U, V);
+      for (int B = From.top(); B <= From.bottom(); ++B)
+        for (int A = From.left(); A <= From.right(); ++A)
+          Most = White(ArtAt(A, B)) ? Most : Lighter(Most, ArtAt(A, B));
+      return qRed(Shown) > qRed(Most) + 3 || qGreen(Shown) > qGreen(Most) + 3 ||
+             qBlue(Shown) > qBlue(Most) + 3;
+    });
+    EXPECT_EQ(Wrong, 0) << "ship of " << Ship->FSize << (Ship->FVertical ? " vertical" : "");
   }
 }
 
-// On the board a ship shows its own art, pixel for pixel at a whole ratio, and the board
-// wherever its art is white; at a fractional ratio no pixel is whiter than the ship's own
-// colours and the board around it, so that no white edge shows.
-TEST(HiDpi, ShipsShowTheirArtAndNeverTheirWhite) {
-  for (qreal R : Ratios) {
-    const TPictures Pictures(R);
-    const int S = Pictures.FScale;
-    const TFleetOnBoard Fleet(Pictures);
-    const QImage Before = PaintedBoard(Pictures, nullptr, R);
-    const QImage After = PaintedBoard(Pictures, &Fleet.Board, R);
-    const bool Whole = R == S;
-    for (const auto& Ship : Fleet.Ships) {
-      const QImage Horizontal = Art(QStringLiteral("ship%1.png").arg(Ship->FSize), S);
-      const QRect Source({0, 0},
-                         Ship->FVertical ? Horizontal.size().transposed() : Horizontal.size());
-      const QRect Rect = DeviceRect(*Ship, R);
-      int Wrong = 0;
-      for (int Y = Rect.top(); Y <= Rect.bottom(); ++Y)
-        for (int X = Rect.left(); X <= Rect.right(); ++X) {
-          const QRgb Shown = After.pixel(X, Y);
-          const int U = X - Rect.left(), V = Y - Rect.top();
-          if (Whole) {
-            const QRgb Drawn = ShipArt(Horizontal, Ship->FVertical, S, U, V);
-            Wrong += Shown != (White(Drawn) ? Before.pixel(X, Y) : Drawn);
-            continue;
-          }
-          // The art pixels this device pixel is made from, and one around.
-          int Most[3] = {qRed(Before.pixel(X, Y)), qGreen(Before.pixel(X, Y)),
-                         qBlue(Before.pixel(X, Y))};
-          const int Size = int(std::ceil(S / R)) + 1;
-          for (int B = int(V * S / R) - 1; B <= int(V * S / R) + Size; ++B)
-            for (int A = int(U * S / R) - 1; A <= int(U * S / R) + Size; ++A) {
-              if (!Source.contains(A, B))
-                continue;
-              const QRgb Drawn = ShipArt(Horizontal, Ship->FVertical, S, A, B);
-              if (White(Drawn))
-                continue;
-              Most[0] = std::max(Most[0], qRed(Drawn));
-              Most[1] = std::max(Most[1], qGreen(Drawn));
-              Most[2] = std::max(Most[2], qBlue(Drawn));
-            }
-          Wrong += qRed(Shown) > Most[0] + 3 || qGreen(Shown) > Most[1] + 3 ||
-                   qBlue(Shown) > Most[2] + 3;
-        }
-      EXPECT_EQ(Wrong, 0) << "ship of " << Ship->FSize << (Ship->FVertical ? " vertical" : "")
-                          << " at " << R;
-    }
-  }
-}
-
-// At 2 a ship is drawn from its 2x art: its edges are as steep as at 1 (not a 1x picture
-// blurred up) and it has detail finer than a logical pixel (not a 1x picture enlarged).
-TEST(HiDpi, ShipsAreAsSharpAtTwoAsAtOne) {
-  QImage Drawn[3];
-  for (int R : {1, 2}) {
-    const TPictures Pictures(R);
-    const TFleetOnBoard Fleet(Pictures);
-    const QImage Board = PaintedBoard(Pictures, &Fleet.Board, R);
-    const TShip& Destroyer = *Fleet.Ships[6]; // four decks, horizontal
-    ASSERT_EQ(Destroyer.FSize, 4);
-    Drawn[R] = Board.copy(DeviceRect(Destroyer, R));
-  }
-  EXPECT_GT(EdgeSteepness(Drawn[1], Drawn[2]), 0.85);
-  EXPECT_GT(FineBlocks(Drawn[2]), 0.3);
-}
-
-// A flame shows exactly where its mask file says flame, in the colours of its sheet, and the
-// board everywhere else; at a fractional ratio, wherever the mask is the same all round.
-TEST(HiDpi, FireShowsExactlyWhereItsMaskSaysFlame) {
+// A flame shows exactly where its mask file says flame, in its sheet's colours, and the board
+// elsewhere; when scaled, wherever the mask is the same all round.
+TEST_P(THiDpi, FireShowsExactlyWhereItsMaskSaysFlame) {
   const QRgb Board = qRgb(0, 0, 255); // no flame is blue
-  for (qreal R : Ratios) {
-    const TPictures Pictures(R);
-    const int S = Pictures.FScale;
-    const QImage Sheet = Art("fire.png", S), Mask = Art("fire-mask.png", S);
-    QWidget Panel;
-    Panel.resize(TJvBmpAnimator::FrameWidth, TJvBmpAnimator::FrameHeight);
-    Panel.setAutoFillBackground(true);
-    Panel.setPalette(QPalette(QColor(Board)));
-    auto* Fire = new TJvBmpAnimator(&Panel, Pictures.FFire, 33);
-    for (int K : {0, 9, 21, 32}) {
-      Fire->SetPosition(K);
-      QImage Shown(qRound(30 * R), qRound(60 * R), QImage::Format_RGB32);
-      Shown.setDevicePixelRatio(R);
-      Panel.render(&Shown);
-      const QPoint Cell((K % 4) * 30 * S, (K / 4) * 60 * S);
-      auto Flame = [&](int U, int V) { return qGray(Mask.pixel(Cell + QPoint(U, V))) != 0; };
-      int Flames = 0, Wrong = 0;
-      for (int Y = 0; Y < Shown.height(); ++Y)
-        for (int X = 0; X < Shown.width(); ++X) {
-          const QRgb P = Shown.pixel(X, Y);
-          if (R == S) {
-            const bool Here = Flame(X, Y);
-            Flames += Here;
-            Wrong += P != (Here ? Sheet.pixel(Cell + QPoint(X, Y)) : Board);
-            continue;
-          }
-          int Count = 0, Inside = 0;
-          for (int V = int(Y * S / R) - 1; V <= int((Y + 1) * S / R) + 1; ++V)
-            for (int U = int(X * S / R) - 1; U <= int((X + 1) * S / R) + 1; ++U)
-              if (U >= 0 && V >= 0 && U < 30 * S && V < 60 * S) {
-                ++Count;
-                Inside += Flame(U, V);
-              }
-          if (Inside == 0)
-            Wrong += P != Board;
-          else if (Inside == Count) {
-            ++Flames;
-            Wrong += qRed(P) <= qBlue(P);
-          }
+  const QImage Sheet = Art("fire.png", S), Mask = Art("fire-mask.png", S);
+  QWidget Panel;
+  Panel.resize(TJvBmpAnimator::FrameWidth, TJvBmpAnimator::FrameHeight);
+  Panel.setAutoFillBackground(true);
+  Panel.setPalette(QPalette(QColor(Board)));
+  auto* Fire = new TJvBmpAnimator(&Panel, Pictures.FFire, 33);
+  for (int K : {0, 9, 21, 32}) {
+    Fire->SetPosition(K);
+    QImage Shown(QSizeF(30 * R, 60 * R).toSize(), QImage::Format_RGB32);
+    Shown.setDevicePixelRatio(R);
+    Panel.render(&Shown);
+    const QPoint Cell((K % 4) * 30 * S, (K / 4) * 60 * S);
+    auto Flame = [&](int U, int V) { return qGray(Mask.pixel(Cell + QPoint(U, V))) != 0; };
+    int Flames = 0;
+    const int Wrong = CountWhere(Shown.rect(), [&](int X, int Y) {
+      const QRgb P = Shown.pixel(X, Y);
+      const QRect Around = Footprint(X, Y) & QRect(0, 0, 30 * S, 60 * S);
+      const int Inside = CountWhere(Around, Flame);
+      const bool All = Inside == Around.width() * Around.height();
+      Flames += All;
+      if (Inside == 0)
+        return P != Board;
+      return All && (WholeRatio ? P != Sheet.pixel(Cell + QPoint(X, Y)) : qRed(P) <= qBlue(P));
+    });
+    EXPECT_GT(Flames, 100 * R * R) << "frame " << K;
+    EXPECT_EQ(Wrong, 0) << "frame " << K;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, THiDpi,
+                         testing::Values(std::pair(1.0, 1), std::pair(1.25, 2), std::pair(1.5, 2),
+                                         std::pair(2.0, 2), std::pair(3.0, 3)));
+
+// The 2x art is drawn at 2x, not the 1x one blown up: at every step of 64 or more in lightness
+// between 1x neighbours in a row, its rows step about as steeply across the same place (blown up
+// smoothly: half as steeply), and a third of its 2 x 2 blocks hold detail (by pixel: none).
+TEST(HiDpi, TwoTimesArtIsAsSharpAsOneTimes) {
+  auto L = [](const QImage& I, int X, int Y) { return qGray(I.pixel(X, Y)); };
+  for (int Decks = 1; Decks <= 4; ++Decks) {
+    const QImage One = Art(QStringLiteral("ship%1.png").arg(Decks), 1);
+    const QImage Two = Art(QStringLiteral("ship%1.png").arg(Decks), 2);
+    double Steepness = 0;
+    int Steps = 0, Fine = 0;
+    for (int Y = 0; Y < One.height(); ++Y)
+      for (int X = 0; X < One.width(); ++X) {
+        const QRgb P = Two.pixel(2 * X, 2 * Y);
+        Fine += Two.pixel(2 * X + 1, 2 * Y) != P || Two.pixel(2 * X, 2 * Y + 1) != P ||
+                Two.pixel(2 * X + 1, 2 * Y + 1) != P;
+        const int Step = X + 1 < One.width() ? std::abs(L(One, X + 1, Y) - L(One, X, Y)) : 0;
+        for (int Row = 2 * Y; Step >= 64 && Row < 2 * Y + 2; ++Row, ++Steps) {
+          int Best = 0;
+          for (int K = 2 * X; K < 2 * X + 3; ++K)
+            Best = std::max(Best, std::abs(L(Two, K + 1, Row) - L(Two, K, Row)));
+          Steepness += std::min(1.0, double(Best) / Step);
         }
-      EXPECT_GT(Flames, 100 * R * R) << "frame " << K << " at " << R;
-      EXPECT_EQ(Wrong, 0) << "frame " << K << " at " << R;
-    }
+      }
+    EXPECT_GT(Steepness / Steps, 0.7) << Decks; // over 0.8 drawn, 0.43 blown up
+    EXPECT_GT(Fine, One.width() * One.height() * 3 / 10) << Decks;
   }
 }
 
@@ -285,9 +206,8 @@ TEST(HiDpi, WindowShowsTheSetOfItsScreen) {
   TSalvoraMainWin Window(QDir(Folder.path()).filePath(QStringLiteral("salvora.ini")));
   Window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window));
-  const qreal R = Window.devicePixelRatio();
-  const int S = int(R);
-  ASSERT_EQ(R, S) << "a whole scale";
+  const int S = int(Window.devicePixelRatio());
+  ASSERT_EQ(Window.devicePixelRatio(), S) << "a whole scale";
   Window.FGame.FFleets.ClearBoard(Window.FGame.FMyBoard);
   const QImage Shown = Window.pbLeft->grab().toImage();
   const QImage Sea = Art(S == 1 ? "background-my.png" : "background-my.jpg", S);
@@ -297,5 +217,5 @@ TEST(HiDpi, WindowShowsTheSetOfItsScreen) {
     for (int X = 17 * S; X < BoardPixels * S; ++X)
       if ((X / S - GridOrigin) % CellPixels != 0 && (Y / S - GridOrigin) % CellPixels != 0)
         Wrong += Shown.pixel(X, Y) != Sea.pixel(X - GridOrigin * S, Y - GridOrigin * S);
-  EXPECT_EQ(Wrong, 0) << "at " << R;
+  EXPECT_EQ(Wrong, 0) << "at " << S;
 }

@@ -13,25 +13,22 @@ game=$1 probe=$2
 for scale in 1 1.5 2 3; do
   export QT_SCALE_FACTOR=$scale
   start_game "$game" '[General]\nAnimation=0\nSound=0\n'
-  side=$(awk -v s="$scale" 'BEGIN { print int(32 * s + 0.5) }')
-  # Over the middle of the computer's board, where every cell may be shot at once the battle
-  # has begun; before, the window's arrow. Moved a pixel each try, so that the window chooses
-  # its cursor again.
-  x=$(awk -v o="$ox" -v s="$scale" 'BEGIN { print int(o + 536 * s) }')
-  y=$(awk -v o="$oy" -v s="$scale" 'BEGIN { print int(o + 238 * s) }')
+  # Its side, and the middle of the computer's board, where every cell may be shot at once the
+  # battle has begun (before, the window's arrow).
+  read -r side x y < <(awk -v s="$scale" -v ox="$ox" -v oy="$oy" \
+    'BEGIN { print int(32 * s + 0.5), int(ox + 536 * s), int(oy + 238 * s) }')
   xdotool mousemove "$x" "$y"
   sleep 0.3
   read -r arrow _ < <("$probe")
   for try in $(seq 50); do
-    # The battle starts from the keys (spread the fleet, start); sent again now and then, in
-    # case the window had not the focus yet: in battle both keys are refused.
+    # The battle starts from the keys, sent again in case the window had not the focus yet.
     if [ $((try % 10)) -eq 1 ]; then
       xdotool windowfocus --sync "$win"
       xdotool key ctrl+r
       sleep 0.3
       xdotool key ctrl+Return
     fi
-    xdotool mousemove $((x + try % 2)) "$y"
+    xdotool mousemove $((x + try % 2)) "$y" # moved, so that the window chooses its cursor again
     sleep 0.2
     read -r width height xhot yhot column row < <("$probe")
     [ "$width" -ne "$arrow" ] && break
