@@ -27,15 +27,17 @@ def fail(message):
     sys.exit(1)
 
 
-def pump(seconds, until=lambda: False):
+def pump(seconds, until=lambda: None):
+    """Lets AT-SPI's events in until until() gives something or the seconds are over; returns
+    what until() gave last."""
     end = time.time() + seconds
-    while time.time() < end:
+    while True:
         while context.pending():
             context.iteration(False)
-        if until():
-            return True
+        found = until()
+        if found or time.time() > end:
+            return found
         time.sleep(0.02)
-    return until()
 
 
 def coordinate(x, y):
@@ -94,12 +96,7 @@ for deck in decks:
 if sorted(sizes, reverse=True) != SIZES:
     fail("the decks make ships of %s" % sizes)
 
-app = None
-for _ in range(100):
-    app = next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "salvora"), None)
-    if app is not None:
-        break
-    time.sleep(0.1)
+app = pump(10, lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "salvora"), None))
 if app is None:
     fail("the game is not on the accessibility bus")
 window = app.getChildAtIndex(0)
@@ -148,13 +145,8 @@ print("set-up: А-1 of the player's board reads '%s'" % mine.queryTable().getAcc
 # The dialogs: every control a player can use has a name, the one the player reads on it.
 def dialog_controls(title, open_it):
     open_it()
-    dialog = None
-    for _ in range(50):
-        dialog = next((d for d in app if d is not None and d.getRoleName() == "dialog"
-                       and d.name.strip() == title), None)
-        if dialog is not None:
-            break
-        time.sleep(0.1)
+    dialog = pump(5, lambda: next((d for d in app if d is not None and d.getRoleName() == "dialog"
+                                   and d.name.strip() == title), None))
     if dialog is None:
         fail("no dialog '%s' among %s" % (title, [(d.getRoleName(), d.name) for d in app]))
     controls = set()
@@ -163,10 +155,7 @@ def dialog_controls(title, open_it):
             if control.getRoleName() in ("push button", "check box"):
                 controls.add((control.getRoleName(), control.name.strip()))
     key("Escape")
-    for _ in range(50):
-        if not any(d is not None and d.getRoleName() == "dialog" for d in app):
-            break
-        time.sleep(0.1)
+    pump(5, lambda: not any(d is not None and d.getRoleName() == "dialog" for d in app))
     return controls
 
 
@@ -230,7 +219,7 @@ def wait_news(panel, pattern, seconds=20):
 
     if not pump(seconds, arrived):
         fail("no news on '%s' like '%s'; heard %s" % (panel, pattern, news[seen:]))
-    return next(n for p, n in news[seen:] if p == panel and re.fullmatch(pattern, n))
+    return next(re.fullmatch(pattern, n) for p, n in news[seen:] if p == panel and re.fullmatch(pattern, n))
 
 
 # A miss first, on a cell clear of every deck: the turn goes over and the computer shoots
@@ -244,16 +233,15 @@ for x, y in pending:
     shooting_at = coordinate(x, y)
     fire_at(x, y)
     if (x, y) not in ship_of:
-        heard = wait_news("Ваш последний выстрел", "Ваш последний удар на %s: мимо\\. Ход противника\\." % shooting_at)
+        heard = wait_news("Ваш последний выстрел", "Ваш последний удар на %s: мимо\\. Ход противника\\." % shooting_at)[0]
         print("miss: " + heard)
         if cells(theirs)[(x, y)] != "известная вода":
             fail("the missed cell reads '%s'" % cells(theirs)[(x, y)])
         # The computer's shots until one misses, each told with the turn after it.
         while True:
-            heard = wait_news("Выстрел противника", "Последний удар противника на ([А-К])-(\\d+): (мимо|попадание|корабль потоплен)\\. (Ваш ход|Ход противника)\\.")
+            told_shot = wait_news("Выстрел противника", "Последний удар противника на ([А-К])-(\\d+): (мимо|попадание|корабль потоплен)\\. (Ваш ход|Ход противника)\\.")
             enemy_shots += 1
-            letter, number, result, turn = re.fullmatch(
-                "Последний удар противника на ([А-К])-(\\d+): (.*)\\. (.*)\\.", heard).groups()
+            heard, (letter, number, result, turn) = told_shot[0], told_shot.groups()
             now = cells(mine)[(int(number) - 1, LETTERS.index(letter))]
             expected = {"мимо": "известная вода", "попадание": "подбитая палуба", "корабль потоплен": "потопленный корабль"}[result]
             if now != expected or (turn == "Ваш ход") != (result == "мимо"):
@@ -268,7 +256,7 @@ for x, y in pending:
     last = all(sunk_decks[s] == sizes[s] for s in sunk_decks)
     result = "корабль потоплен" if sunk else "попадание"
     after = "Вы победили!" if last else "Ваш ход."
-    heard = wait_news("Ваш последний выстрел", "Ваш последний удар на %s: %s\\. %s" % (shooting_at, result, re.escape(after)))
+    heard = wait_news("Ваш последний выстрел", "Ваш последний удар на %s: %s\\. %s" % (shooting_at, result, re.escape(after)))[0]
     now = cells(theirs)[(x, y)]
     if now != ("потопленный корабль" if sunk else "подбитая палуба"):
         fail("after '%s' the cell reads '%s'" % (heard, now))
