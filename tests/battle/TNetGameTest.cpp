@@ -21,10 +21,6 @@ namespace {
 using enum TPeerMsgType;
 using enum TShotResult;
 
-// Heads of a fleet in which no two ships touch, by fleet index, all ships lying across.
-const TPoint Spread[10] = {{9, 8}, {7, 8}, {5, 8}, {8, 6}, {5, 6},
-                           {8, 4}, {5, 4}, {5, 2}, {5, 0}, {0, 0}};
-
 // One player with his window and his end of the link.
 struct TPlayer {
   TFakeScreen Screen;
@@ -305,9 +301,7 @@ struct TLiarTest : testing::Test {
 TEST_F(TLiarTest, EveryFalseEndIsNamed) {
   TFleetLayout Touching = Turned();
   Touching[0].Head = {1, 4}; // a one-decker at the four-decker's stern, corner to corner
-  TFleetLayout Across;
-  for (int I = 0; I < 10; ++I)
-    Across[I] = {Spread[I], false};
+  const TFleetLayout Across = ::Across();
   enum TEnd { enReveal, enRematch, enOverdue, enLost };
   const TPeerMessage MissAtADeck = Answer({8, 9}, srMiss); // its one-decker
   struct TCase {
