@@ -38,12 +38,18 @@ TBytes Filled(uint8_t Byte) {
 // A message is handed out only whole and only once, wherever the stream is cut (inside a
 // character too); then it is read strictly, and what is wrong with it is named for the player.
 TEST(NetDecode, EveryCaseAtEverySplit) {
-  QCborArray NineShips;
-  for (int I = 0; I < 9; ++I)
+  QCborArray NineShips, FiveCells;
+  for (int I = 0; I < 9; ++I) {
     NineShips.append(QCborArray{I, 0, false});
+    if (I < 5)
+      FiveCells.append(QCborArray{0, I});
+  }
+  const auto Bytes = [](int Size) { return QByteArray(Size, 'b'); };
+  const QByteArray LongDigest =
+      Cbor({{"type", "commit"}, {"fleet", Bytes(33)}, {"coin", Bytes(32)}});
   QByteArray BadUtf8 = Chat("bad");
   BadUtf8.replace("bad", "b\xC3\x28");
-  const std::string Hello = "Привет, ёж! ⚓";
+  const char* Hello = "Привет, ёж! ⚓";
   const QCborArray Cell{3, 4};
   struct TCase {
     const char* Name;
@@ -53,10 +59,7 @@ TEST(NetDecode, EveryCaseAtEverySplit) {
   };
   const TCase Cases[] = {
       {"shot", Shot(Cell), {.Type = pmShot, .Cell = {3, 4}}, {}},
-      {"chat in Cyrillic",
-       Chat(QString::fromStdString(Hello)),
-       {.Type = pmChat, .Text = Hello},
-       {}},
+      {"chat in Cyrillic", Chat(QString::fromUtf8(Hello)), {.Type = pmChat, .Text = Hello}, {}},
       {"negative coordinate fits", Shot(QCborArray{-1, 0}), {.Type = pmShot, .Cell = {-1, 0}}, {}},
       {"unknown type", Cbor({{"type", "fire"}}), {}, "Неизвестный тип сообщения"},
       {"type not a text", Cbor({{"type", 3}}), {}, Corrupt},
@@ -66,30 +69,18 @@ TEST(NetDecode, EveryCaseAtEverySplit) {
       {"cell of three", Shot(QCborArray{1, 2, 3}), {}, Corrupt},
       {"coordinate over int32", Shot(QCborArray{qint64(INT32_MAX) + 1, 0}), {}, Corrupt},
       {"coordinate under int32", Shot(QCborArray{qint64(INT32_MIN) - 1, 0}), {}, Corrupt},
-      {"nonce one byte short",
-       Cbor({{"type", "coin"}, {"nonce", QByteArray(15, 'n')}}),
-       {},
-       Corrupt},
-      {"digest one byte long",
-       Cbor({{"type", "commit"}, {"fleet", QByteArray(33, 'd')}, {"coin", QByteArray(32, 'd')}}),
-       {},
-       Corrupt},
-      {"sunk with five cells",
-       Answer(2, {QCborArray{0, 0}, QCborArray{0, 1}, QCborArray{0, 2}, QCborArray{0, 3},
-                  QCborArray{0, 4}}),
-       {},
-       Corrupt},
+      {"nonce of 15 bytes", Cbor({{"type", "coin"}, {"nonce", Bytes(15)}}), {}, Corrupt},
+      {"digest of 33 bytes", LongDigest, {}, Corrupt},
+      {"sunk with five cells", Answer(2, FiveCells), {}, Corrupt},
       {"sunk without cells", Answer(2, {}), {}, Corrupt},
       {"result out of range", Answer(3, {QCborArray{0, 0}}), {}, Corrupt},
       {"a miss with cells", Answer(0, {QCborArray{0, 0}}), {}, Corrupt},
       {"nine ships",
-       Cbor({{"type", "reveal"}, {"layout", NineShips}, {"salt", QByteArray(16, 's')}}),
+       Cbor({{"type", "reveal"}, {"layout", NineShips}, {"salt", Bytes(16)}}),
        {},
        Corrupt},
       {"name of 66 bytes",
-       Cbor({{"type", "hello"},
-             {"name", QString(33, QChar(0x0416))},
-             {"nonce", QByteArray(16, 'n')}}),
+       Cbor({{"type", "hello"}, {"name", QString(33, u'Ж')}, {"nonce", Bytes(16)}}),
        {},
        TooLong},
       {"chat with a newline", Chat("a\nb"), {}, "Недопустимый символ в тексте сообщения"},
