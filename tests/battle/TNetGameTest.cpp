@@ -199,8 +199,7 @@ TEST(TNetGameTest, RoundAfterRoundEndsCleanAndShowsTheWinnersShips) {
   A.Game.Leave();
   EXPECT_TRUE(A.Link.FClosed);
   EXPECT_FALSE(A.Game.IsNetGame());
-  TPeerMessage Bye{.Type = pmBye, .Text = A.Link.FCloseReason};
-  B.Game.PeerMessage(Bye);
+  B.Game.PeerMessage({.Type = pmBye, .Text = A.Link.FCloseReason});
   EXPECT_EQ(B.Net.FEnded, "Противник покинул игру");
   EXPECT_FALSE(B.Game.IsNetGame());
   B.PlaysTheComputer();

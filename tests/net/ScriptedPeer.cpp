@@ -20,7 +20,12 @@
 #include <cstdio>
 #include <string>
 
+// Messages are written with designated initialisers, naming only the fields they carry.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 namespace {
+
+using enum TPeerMsgType;
 
 // The game's fleet as tests/e2e/scripted-peer.sh spreads it, deck by deck, and water beside it.
 constexpr TPoint GameDecks[] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {5, 0}, {6, 0}, {7, 0},
@@ -70,35 +75,27 @@ private:
                      [this](const TPeerMessage& Message) { Received(Message); });
     QObject::connect(Peer, &TPeerConnection::Closed,
                      [](const QString& Reason) { Quit("closed: " + Reason, 0); });
-    TPeerMessage Hello = Message(TPeerMsgType::pmHello);
-    Hello.Name = FScenario;
-    Hello.Nonce = FNonce;
-    Peer->Send(Hello);
+    Peer->Send({.Type = pmHello, .Name = FScenario, .Nonce = FNonce});
   }
 
   void Received(const TPeerMessage& In) {
     if (FSilentNow)
       return;
     switch (In.Type) {
-    case TPeerMsgType::pmHello: {
-      FHostNonce = In.Nonce;
-      TPeerMessage Commit = Message(TPeerMsgType::pmCommit);
-      Commit.FleetCommit =
-          FleetCommitment(FTools.Sha256, FCommitted, FSalt, FHostNonce, FNonce, false);
-      Commit.CoinCommit = CoinCommitment(FTools.Sha256, FCoin, FHostNonce, FNonce, false);
-      return FPeer->Send(Commit);
-    }
-    case TPeerMsgType::pmCommit: { // the game's player has started the battle
-      TPeerMessage Coin = Message(TPeerMsgType::pmCoin);
-      Coin.Nonce = FCoin;
-      return FPeer->Send(Coin);
-    }
-    case TPeerMsgType::pmCoin:
+    case pmHello:
+      return FPeer->Send(
+          {.Type = pmCommit,
+           .FleetCommit =
+               FleetCommitment(FTools.Sha256, FCommitted, FSalt, In.Nonce, FNonce, false),
+           .CoinCommit = CoinCommitment(FTools.Sha256, FCoin, In.Nonce, FNonce, false)});
+    case pmCommit: // the game's player has started the battle
+      return FPeer->Send({.Type = pmCoin, .Nonce = FCoin});
+    case pmCoin:
       FMyTurn = !HostShootsFirst(FTools.Sha256, In.Nonce, FCoin);
       return BattleBegins();
-    case TPeerMsgType::pmShot:
+    case pmShot:
       return Answer(In.Cell);
-    case TPeerMsgType::pmAnswer:
+    case pmAnswer:
       if (In.Result == TShotResult::srMiss)
         return;
       if (In.Result == TShotResult::srSunk && ++FSunk == TFleets::FleetSize)
@@ -123,16 +120,11 @@ private:
       Shoot(GameWater[1]);
   }
 
-  void Shoot(TPoint Cell) {
-    TPeerMessage Shot = Message(TPeerMsgType::pmShot);
-    Shot.Cell = Cell;
-    FPeer->Send(Shot);
-  }
+  void Shoot(TPoint Cell) { FPeer->Send({.Type = pmShot, .Cell = Cell}); }
 
   // By the fleet it plays with, except the one lie about the first hit.
   void Answer(TPoint Cell) {
-    TPeerMessage Out = Message(TPeerMsgType::pmAnswer);
-    Out.Cell = Cell;
+    TPeerMessage Out{.Type = pmAnswer, .Cell = Cell};
     for (int I = 0; I < TFleets::FleetSize; ++I) {
       const std::vector<TPoint> Decks = ShipCells(FPlayed[I], TFleets::DecksOf(I));
       if (std::find(Decks.begin(), Decks.end(), Cell) == Decks.end())
@@ -156,18 +148,7 @@ private:
       Shoot(GameDecks[FNextDeck++]);
   }
 
-  void Reveal() {
-    TPeerMessage Out = Message(TPeerMsgType::pmReveal);
-    Out.Layout = FPlayed;
-    Out.Salt = FSalt;
-    FPeer->Send(Out);
-  }
-
-  static TPeerMessage Message(TPeerMsgType Type) {
-    TPeerMessage Out;
-    Out.Type = Type;
-    return Out;
-  }
+  void Reveal() { FPeer->Send({.Type = pmReveal, .Layout = FPlayed, .Salt = FSalt}); }
 
   static void Quit(const QString& Why, int Code) {
     std::printf("%s\n", qPrintable(Why));
@@ -184,7 +165,6 @@ private:
   TFleetLayout FCommitted = Fleet(); // what it commits to
   TFleetLayout FPlayed = Fleet();    // what it answers by and reveals
   TNonce FNonce{};
-  TNonce FHostNonce{};
   TNonce FSalt{};
   TNonce FCoin{};
   bool FMyTurn = false;
