@@ -56,6 +56,7 @@ start_game() {
     SALVORA_TRACE="$dir/trace" SALVORA_BEACON=127.255.255.255 "$dir/salvora" "$@" >"$dir/log" 2>&1 &
     pid[$side]=$!
     pids+=($!)
+    disown $!
     for _ in $(seq 50); do
       xdotool search --onlyvisible --name '^Сальвора$' >/dev/null 2>&1 || ! kill -0 ${pid[$side]} 2>/dev/null && break
       sleep 0.1
