@@ -414,8 +414,8 @@ TEST_F(TLiarTest, BrokenRulesCloseTheLinkWithTheirReason) {
   }
 }
 
-// A waited cue runs an event loop, in which the link may report anything: what it reports is
-// handled once the cue's handler is done, never in the middle of it.
+// A waited cue runs an event loop, in which the link may report anything: what it reports (a
+// loss, then a message) is handled in order once the cue's handler is done, never in the middle.
 TEST_F(TLiarTest, ConnectionLostDuringAWaitedCueIsHandledAfterIt) {
   BeginBattle(Turned());
   MyShot({9, 9}); // a miss: the peer's turn
@@ -423,6 +423,7 @@ TEST_F(TLiarTest, ConnectionLostDuringAWaitedCueIsHandledAfterIt) {
     if (Line != "PlaySnd MyFire wait" || !Me.Game.IsNetGame())
       return {};
     Me.Game.PeerLost("разрыв");
+    Me.Game.PeerMessage(Shot({1, 0})); // after the loss, so never answered
     return Me.Game.IsNetGame() ? "still playing" : "gone";
   };
   Me.Game.PeerMessage(Shot({0, 0})); // a deck of the four-decker
@@ -431,6 +432,10 @@ TEST_F(TLiarTest, ConnectionLostDuringAWaitedCueIsHandledAfterIt) {
   EXPECT_EQ(Me.Net.FEnded, "Соединение потеряно: разрыв");
   EXPECT_EQ(Me.Screen.Running(TCannon::cnEnemy) + Me.Screen.Running(TCannon::cnMy), 0u);
   EXPECT_TRUE(Me.Game.FMyBoard(0, 0).IsHit);
+  EXPECT_FALSE(Me.Game.FMyBoard(1, 0).IsHit);
+  EXPECT_TRUE(std::none_of(Me.Link.FOut.begin(), Me.Link.FOut.end(), [](const TPeerMessage& M) {
+    return M.Cell == TPoint{1, 0};
+  }));
   const std::vector<std::string> Log = Me.Screen.TakeLog();
   const auto Cue = std::find(Log.begin(), Log.end(), "PlaySnd MyFire wait [still playing]");
   ASSERT_NE(Cue, Log.end());
