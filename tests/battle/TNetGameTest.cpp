@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 
 // Messages are written with designated initialisers, naming only the fields they carry.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -294,121 +295,92 @@ struct TLiarTest : testing::Test {
 
 } // namespace
 
-// How the peer ends a battle it has won: a lie about a shot, a reveal of another fleet or of an
-// illegal one it committed to, or no reveal at all. Each is named in the verdict, the winner's
-// ships are shown only from a reveal found true, and the player's game goes on.
-TEST_F(TLiarTest, EveryFalseEndIsNamed) {
-  TFleetLayout Touching = Turned();
+// How a peer may break the rules, each named. What no honest peer says closes the link at once
+// with its reason; what only the reveal shows, or a reveal withheld, is the verdict at the end,
+// and the winner's ships are shown only from a reveal found true. Either way the player's game
+// goes on. Before its last word the peer plays, cell by cell ("M99" is column 9, row 9): M the
+// player's shot answered truly, L answered with a miss though it hit, P left unanswered, T the
+// peer's shot, S the peer sinks the player's fleet and he reveals his.
+TEST_F(TLiarTest, EveryBrokenRuleIsNamed) {
+  using enum TFairVerdict;
+  const TFleetLayout Turn = Turned(), Across = ::Across();
+  TFleetLayout Touching = Turn;
   Touching[0].Head = {1, 4}; // a one-decker at the four-decker's stern, corner to corner
-  const TFleetLayout Across = ::Across();
-  enum TEnd { enReveal, enRematch, enOverdue, enLost };
-  const TPeerMessage MissAtADeck = Answer({8, 9}, srMiss); // its one-decker
+  const auto Says = [this](TPeerMessage M) { return [this, M] { Me.Game.PeerMessage(M); }; };
+  const auto Bent = Answer({8, 9}, srSunk, {{8, 9}, {8, 8}}), Tight = Answer({1, 1}, srHit);
+  const std::string Refused = "Противник отказался раскрыть свой флот.";
+  const char* Known = "Выстрел по клетке, которая уже известна";
+  const auto None = std::nullopt;
   struct TCase {
     const TFleetLayout& Committed;
-    const TFleetLayout& Revealed;
-    bool Lie;
-    TEnd End;
-    TFairVerdict Verdict;
-    const char* Text;
+    std::string Before;
+    std::function<void()> Then;
+    std::optional<TFairVerdict> Verdict; // none: the link is closed at once
+    std::string Text;
   };
-  const std::string Refused = "Противник отказался раскрыть свой флот.";
-  const TFleetLayout Turn = Turned();
   const TCase Cases[] = {
-      {Turn, Turn, false, enReveal, TFairVerdict::fvClean,
+      {Turn, "M99 S", Says(Reveal(Turn)), fvClean,
        "Игра честная: флот противника проверен, все его ответы правдивы."},
-      {Turn, Turn, true, enReveal, TFairVerdict::fvLiedAboutShot,
-       "Противник солгал об исходе выстрела."},
-      {Turn, Across, false, enReveal, TFairVerdict::fvDifferentFleet,
+      {Turn, "L89 S", Says(Reveal(Turn)), fvLiedAboutShot, "Противник солгал об исходе выстрела."},
+      {Turn, "M99 S", Says(Reveal(Across)), fvDifferentFleet,
        "Противник раскрыл не тот флот, что загадал."},
-      {Touching, Touching, false, enReveal, TFairVerdict::fvIllegalFleet,
+      {Touching, "M99 S", Says(Reveal(Touching)), fvIllegalFleet,
        "Противник раскрыл флот, нарушающий правила."},
-      {Turn, Turn, false, enRematch, TFairVerdict::fvRefusedReveal, Refused.c_str()},
-      {Turn, Turn, false, enOverdue, TFairVerdict::fvRefusedReveal, Refused.c_str()},
-      {Turn, Turn, false, enLost, TFairVerdict::fvLeftBeforeReveal,
+      {Turn, "M99 S", Says(TPeerMessage{.Type = pmRematch}), fvRefusedReveal, Refused},
+      {Turn, "M99 S", [this] { Me.Game.RevealOverdue(); }, fvRefusedReveal, Refused},
+      {Turn, "M99 S", [this] { Me.Game.PeerLost("нет ответа"); }, fvLeftBeforeReveal,
        "Противник ушёл, не раскрыв свой флот."},
+      {Turn, "", Says(Shot({0, 5})), None, "Выстрел не в свой ход"},
+      {Turn, "M99", Says(Shot({10, 2})), None, "Выстрел за пределы поля"},
+      {Turn, "M99 T25 M98", Says(Shot({2, 5})), None, Known},
+      {Turn, "M99 T98", Says(Shot({8, 7})), None, Known}, // the ring of the ship it sank
+      {Turn, "P89", Says(Bent), None,
+       "Потопленный корабль не прямой или не совпадает с попаданиями"},
+      {Turn, "M00 P11", Says(Tight), None, "Ответ ставит корабли вплотную друг к другу"},
+      {Turn, "", Says(Answer({0, 0}, srMiss)), None, "Ответ на выстрел, которого не было"},
+      {Turn, "P99", Says(Answer({9, 8}, srMiss)), None, "Ответ о другой клетке"},
+      {Turn, "", Says(Reveal(Turn)), None, "Сообщение не к месту: раскрытие флота"},
   };
   for (const TCase& Case : Cases) {
-    SCOPED_TRACE(testing::Message() << &Case - Cases);
+    SCOPED_TRACE(testing::Message() << &Case - Cases << ' ' << Case.Text);
     BeginBattle(Case.Committed);
-    if (Case.Lie)
-      MyShot({8, 9}, &MissAtADeck);
-    else
-      MyShot({9, 9}); // water
-    ASSERT_FALSE(Me.Link.FClosed) << Me.Link.FCloseReason;
-    for (int I = 0; I < 10; ++I) // the peer sinks the player's fleet; he reveals his
-      for (int K = 0; K < TFleets::DecksOf(I); ++K)
-        PeerShot(Me.Game.FFleets.MyShip(I).Deck(K));
-    EXPECT_EQ(Me.Screen.FResultCaption, "Вы проиграли");
-    Take(pmReveal);
-    if (Case.End == enReveal)
-      Me.Game.PeerMessage(Reveal(Case.Revealed));
-    else if (Case.End == enRematch)
-      Me.Game.PeerMessage({.Type = pmRematch});
-    else if (Case.End == enOverdue)
-      Me.Game.RevealOverdue();
-    else
-      Me.Game.PeerLost("нет ответа");
-    EXPECT_EQ(Me.Net.FVerdict, Case.Verdict);
-    EXPECT_EQ(Me.Net.FVerdictText, Case.Text);
-    EXPECT_EQ(Me.Game.FRevealEnemy, Case.Verdict == TFairVerdict::fvClean);
-    if (Case.End == enRematch || Case.End == enOverdue) {
-      EXPECT_EQ(Me.Link.FCloseReason, Refused);
-    }
-    if (Case.End == enLost) {
-      EXPECT_EQ(Me.Net.FEnded, "Соединение потеряно: нет ответа");
-    }
-    EXPECT_TRUE(Me.BoardHolds());
-    Me.PlaysTheComputer();
-  }
-}
-
-// What the peer may not say at all is refused at once, with a reason that names it: the link is
-// closed and the player goes on against the computer. Each case plays some true shots first:
-// M the player's (answered truly), P the player's left unanswered, T the peer's.
-TEST_F(TLiarTest, BrokenRulesCloseTheLinkWithTheirReason) {
-  struct TStep {
-    char Who;
-    TPoint Cell;
-  };
-  struct TCase {
-    const char* Reason;
-    std::vector<TStep> Before;
-    TPeerMessage Then;
-  };
-  const char* Known = "Выстрел по клетке, которая уже известна";
-  const TCase Cases[] = {
-      {"Выстрел не в свой ход", {}, Shot({0, 5})},
-      {"Выстрел за пределы поля", {{'M', {9, 9}}}, Shot({10, 2})},
-      {Known, {{'M', {9, 9}}, {'T', {2, 5}}, {'M', {9, 8}}}, Shot({2, 5})},
-      {Known, {{'M', {9, 9}}, {'T', {9, 8}}}, Shot({8, 7})}, // the ring of the ship it sank
-      {"Потопленный корабль не прямой или не совпадает с попаданиями",
-       {{'P', {8, 9}}},
-       Answer({8, 9}, srSunk, {{8, 9}, {8, 8}})},
-      {"Ответ ставит корабли вплотную друг к другу",
-       {{'M', {0, 0}}, {'P', {1, 1}}},
-       Answer({1, 1}, srHit)},
-      {"Ответ на выстрел, которого не было", {}, Answer({0, 0}, srMiss)},
-      {"Ответ о другой клетке", {{'P', {9, 9}}}, Answer({9, 8}, srMiss)},
-      {"Сообщение не к месту: раскрытие флота", {}, Reveal(Turned())},
-  };
-  for (const TCase& Case : Cases) {
-    SCOPED_TRACE(testing::Message() << &Case - Cases << ' ' << Case.Reason);
-    BeginBattle(Turned());
-    for (const TStep& Step : Case.Before) {
-      if (Step.Who == 'M')
-        MyShot(Step.Cell);
-      else if (Step.Who == 'T')
-        PeerShot(Step.Cell);
-      else {
-        Me.Press(Step.Cell);
+    for (size_t At = 0; At < Case.Before.size(); At += 4) {
+      const char Kind = Case.Before[At];
+      const TPoint Cell =
+          Kind == 'S' ? TPoint{} : TPoint{Case.Before[At + 1] - '0', Case.Before[At + 2] - '0'};
+      const TPeerMessage MissAtADeck = Answer(Cell, srMiss);
+      if (Kind == 'M' || Kind == 'L')
+        MyShot(Cell, Kind == 'L' ? &MissAtADeck : nullptr);
+      else if (Kind == 'T')
+        PeerShot(Cell);
+      else if (Kind == 'P') {
+        Me.Press(Cell);
         Take(pmShot);
+      } else {
+        for (int I = 0; I < 10; ++I)
+          for (int K = 0; K < TFleets::DecksOf(I); ++K)
+            PeerShot(Me.Game.FFleets.MyShip(I).Deck(K));
+        EXPECT_EQ(Me.Screen.FResultCaption, "Вы проиграли");
+        Take(pmReveal);
       }
       ASSERT_FALSE(Me.Link.FClosed) << Me.Link.FCloseReason;
     }
-    Me.Game.PeerMessage(Case.Then);
-    EXPECT_EQ(Me.Link.FCloseReason, Case.Reason);
-    EXPECT_EQ(Me.Net.FEnded, std::string("Противник нарушил правила: ") + Case.Reason);
-    EXPECT_FALSE(Me.Game.IsNetGame());
+    Case.Then();
+    if (Case.Verdict) {
+      EXPECT_EQ(Me.Net.FVerdict, Case.Verdict);
+      EXPECT_EQ(Me.Net.FVerdictText, Case.Text);
+      EXPECT_EQ(Me.Game.FRevealEnemy, Case.Verdict == fvClean);
+      if (Case.Verdict == fvRefusedReveal) {
+        EXPECT_EQ(Me.Link.FCloseReason, Refused);
+      }
+      if (Case.Verdict == fvLeftBeforeReveal) {
+        EXPECT_EQ(Me.Net.FEnded, "Соединение потеряно: нет ответа");
+      }
+    } else {
+      EXPECT_EQ(Me.Link.FCloseReason, Case.Text);
+      EXPECT_EQ(Me.Net.FEnded, "Противник нарушил правила: " + Case.Text);
+      EXPECT_FALSE(Me.Game.IsNetGame());
+    }
     EXPECT_TRUE(Me.BoardHolds());
     Me.PlaysTheComputer();
   }
