@@ -7,8 +7,9 @@
 # longer holds together, an untrue answer, a reveal that does not match its commitment)
 # counts as a finding too.
 #   scripts/fuzz-net.sh [RUNS]     RUNS inputs, 1000000 by default
-# Builds in build-fuzz/ with clang, starts from a seed corpus it writes there (single messages
-# and whole honest games of two rounds), and keeps what it learns in build-fuzz/fuzz-corpus.
+# The harness is in tools/fuzz. Builds in build-fuzz/ with clang, starts from a seed corpus it
+# writes there (single messages and whole honest games of two rounds), and keeps what it
+# learns in build-fuzz/fuzz-corpus.
 # One worker runs on each core, each with its share of RUNS, logging to build-fuzz/fuzz-N.log;
 # the script prints their closing figures and fails on a finding, whose input is saved as
 # build-fuzz/crash-* (rerun it: build-fuzz/salvora_net_fuzz build-fuzz/crash-…).

@@ -28,3 +28,13 @@ inline TFairPlayTools NetTestTools(uint8_t Seed) {
             }
           }};
 }
+
+// Heads of a fleet in which no two ships touch, by fleet index, all ships lying across.
+inline const TPoint Spread[10] = {{9, 8}, {7, 8}, {5, 8}, {8, 6}, {5, 6},
+                                  {8, 4}, {5, 4}, {5, 2}, {5, 0}, {0, 0}};
+inline TFleetLayout Across() {
+  TFleetLayout Layout;
+  for (int I = 0; I < 10; ++I)
+    Layout[I] = {Spread[I], false};
+  return Layout;
+}

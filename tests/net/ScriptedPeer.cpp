@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Сальвора developers
-// The other side of a network game for the tests: joins the game at 127.0.0.1:PORT and plays
-// by a script that breaks one rule on purpose (or none, "honest"), so that a test can see the
-// game catch the fault and name it. It knows where the test spreads the game's fleet, and sinks
-// it in twenty shots once the game has had its turn.
-//
+// The other side of a network game for tests/e2e/scripted-peer.sh: joins the game at
+// 127.0.0.1:PORT, named after its scenario, and plays by a script that breaks one rule on purpose
+// (or none, "honest"). It sinks the game's fleet, spread where the test spreads it, once the game
+// has had its turn, and ends when the game closes the connection.
 //   salvora-scripted-peer SCENARIO PORT
-//
-// Its player name is the scenario's. It ends when the game closes the connection.
 
 #include "TFairPlay.h"
 #include "TFleets.h"
@@ -21,9 +18,14 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
+#include <string>
+
+// Messages are written with designated initialisers, naming only the fields they carry.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace {
+
+using enum TPeerMsgType;
 
 // The game's fleet as tests/e2e/scripted-peer.sh spreads it, deck by deck, and water beside it.
 constexpr TPoint GameDecks[] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {5, 0}, {6, 0}, {7, 0},
@@ -31,48 +33,28 @@ constexpr TPoint GameDecks[] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {5, 0}, {6, 0}, 
                                 {5, 6}, {6, 6}, {8, 6}, {5, 8}, {7, 8}, {9, 8}};
 constexpr TPoint GameWater[] = {{0, 9}, {1, 9}};
 
-// The peer's own fleet, in fleet order (four one-deckers, three two-, two three-, one
-// four-decker): the same as the game's, so the test knows (0, 0) is a deck and (0, 9) water.
-constexpr TFleetLayout Fleet = {{{{8, 6}},
-                                 {{5, 8}},
-                                 {{7, 8}},
-                                 {{9, 8}},
-                                 {{5, 4}},
-                                 {{8, 4}},
-                                 {{5, 6}},
-                                 {{5, 0}},
-                                 {{5, 2}},
-                                 {{0, 0}}}};
-
-TFleetLayout Moved(int Ship, TPoint Head) {
-  TFleetLayout Layout = Fleet;
-  Layout[Ship].Head = Head;
+// The peer's own fleet in fleet order, all across: the same as the game's, so the test knows
+// (0, 0) is a deck and (0, 9) water. Another legal one has the four-decker two rows lower, so
+// that (0, 0) is water; a touching one a one-decker wedged between the four- and a three-decker.
+TFleetLayout Fleet(int Ship = 0, TPoint Head = {8, 6}) {
+  TFleetLayout Layout{};
+  const TPoint Heads[] = {{8, 6}, {5, 8}, {7, 8}, {9, 8}, {5, 4},
+                          {8, 4}, {5, 6}, {5, 0}, {5, 2}, {0, 0}};
+  for (int I = 0; I < TFleets::FleetSize; ++I)
+    Layout[I].Head = I == Ship ? Head : Heads[I];
   return Layout;
 }
-// Another legal fleet: the four-decker two rows lower, so that (0, 0) is water.
-const TFleetLayout OtherFleet = Moved(9, {0, 2});
-// A one-decker wedged between the four-decker and a three-decker.
-const TFleetLayout TouchingFleet = Moved(0, {4, 0});
 
-enum TScenario {
-  scHonest,
-  scLieHit,
-  scDifferentFleet,
-  scTouchingFleet,
-  scJunk,
-  scOutOfTurn,
-  scSilent
-};
-constexpr const char* ScenarioNames[] = {
-    "honest", "lie-hit", "different-fleet", "touching-fleet", "junk", "out-of-turn", "silent"};
+const std::string Scenarios[] = {"honest", "lie-hit",     "different-fleet", "touching-fleet",
+                                 "junk",   "out-of-turn", "silent"};
 
 class TScriptedPeer {
 public:
-  TScriptedPeer(TScenario Scenario, quint16 Port) : FScenario(Scenario), FPort(Port) {
-    if (Scenario == scDifferentFleet)
-      FPlayed = OtherFleet;
-    else if (Scenario == scTouchingFleet)
-      FCommitted = FPlayed = TouchingFleet;
+  TScriptedPeer(const std::string& Scenario, quint16 Port) : FScenario(Scenario), FPort(Port) {
+    if (Scenario == "different-fleet")
+      FPlayed = Fleet(9, {0, 2});
+    else if (Scenario == "touching-fleet")
+      FCommitted = FPlayed = Fleet(0, {4, 0});
     FTools.RandomBytes(FNonce.data(), FNonce.size());
     FTools.RandomBytes(FSalt.data(), FSalt.size());
     FTools.RandomBytes(FCoin.data(), FCoin.size());
@@ -93,35 +75,27 @@ private:
                      [this](const TPeerMessage& Message) { Received(Message); });
     QObject::connect(Peer, &TPeerConnection::Closed,
                      [](const QString& Reason) { Quit("closed: " + Reason, 0); });
-    TPeerMessage Hello = Message(TPeerMsgType::pmHello);
-    Hello.Name = ScenarioNames[FScenario];
-    Hello.Nonce = FNonce;
-    Peer->Send(Hello);
+    Peer->Send({.Type = pmHello, .Name = FScenario, .Nonce = FNonce});
   }
 
   void Received(const TPeerMessage& In) {
     if (FSilentNow)
       return;
     switch (In.Type) {
-    case TPeerMsgType::pmHello: {
-      FHostNonce = In.Nonce;
-      TPeerMessage Commit = Message(TPeerMsgType::pmCommit);
-      Commit.FleetCommit =
-          FleetCommitment(FTools.Sha256, FCommitted, FSalt, FHostNonce, FNonce, false);
-      Commit.CoinCommit = CoinCommitment(FTools.Sha256, FCoin, FHostNonce, FNonce, false);
-      return FPeer->Send(Commit);
-    }
-    case TPeerMsgType::pmCommit: { // the game's player has started the battle
-      TPeerMessage Coin = Message(TPeerMsgType::pmCoin);
-      Coin.Nonce = FCoin;
-      return FPeer->Send(Coin);
-    }
-    case TPeerMsgType::pmCoin:
+    case pmHello:
+      return FPeer->Send(
+          {.Type = pmCommit,
+           .FleetCommit =
+               FleetCommitment(FTools.Sha256, FCommitted, FSalt, In.Nonce, FNonce, false),
+           .CoinCommit = CoinCommitment(FTools.Sha256, FCoin, In.Nonce, FNonce, false)});
+    case pmCommit: // the game's player has started the battle
+      return FPeer->Send({.Type = pmCoin, .Nonce = FCoin});
+    case pmCoin:
       FMyTurn = !HostShootsFirst(FTools.Sha256, In.Nonce, FCoin);
       return BattleBegins();
-    case TPeerMsgType::pmShot:
+    case pmShot:
       return Answer(In.Cell);
-    case TPeerMsgType::pmAnswer:
+    case pmAnswer:
       if (In.Result == TShotResult::srMiss)
         return;
       if (In.Result == TShotResult::srSunk && ++FSunk == TFleets::FleetSize)
@@ -133,39 +107,29 @@ private:
   }
 
   void BattleBegins() {
-    switch (FScenario) {
-    case scJunk: // a frame that holds no message at all
-      FPeer->findChild<QTcpSocket*>()->write(TFrameCodec::Encode("\xff\xfe not a message"));
-      return;
-    case scSilent: // not a word more, not even a heartbeat
+    if (FScenario == "junk") // a frame that holds no message at all
+      return void(
+          FPeer->findChild<QTcpSocket*>()->write(TFrameCodec::Encode("\xff\xfe not a message")));
+    if (FScenario == "silent") { // not a word more, not even a heartbeat
       FSilentNow = true;
-      FPeer->SetTimings(24 * 3600 * 1000, 24 * 3600 * 1000);
-      return;
-    case scOutOfTurn: // a miss when it is its turn, and then a second shot at once
-      if (FMyTurn)
-        Shoot(GameWater[0]);
-      return Shoot(GameWater[1]);
-    default: // a miss first, so that the game shoots too
-      if (FMyTurn)
-        Shoot(GameWater[0]);
+      return FPeer->SetTimings(24 * 3600 * 1000, 24 * 3600 * 1000);
     }
+    if (FMyTurn) // a miss first, so that the game shoots too
+      Shoot(GameWater[0]);
+    if (FScenario == "out-of-turn") // and at once a second shot
+      Shoot(GameWater[1]);
   }
 
-  void Shoot(TPoint Cell) {
-    TPeerMessage Shot = Message(TPeerMsgType::pmShot);
-    Shot.Cell = Cell;
-    FPeer->Send(Shot);
-  }
+  void Shoot(TPoint Cell) { FPeer->Send({.Type = pmShot, .Cell = Cell}); }
 
   // By the fleet it plays with, except the one lie about the first hit.
   void Answer(TPoint Cell) {
-    TPeerMessage Out = Message(TPeerMsgType::pmAnswer);
-    Out.Cell = Cell;
+    TPeerMessage Out{.Type = pmAnswer, .Cell = Cell};
     for (int I = 0; I < TFleets::FleetSize; ++I) {
       const std::vector<TPoint> Decks = ShipCells(FPlayed[I], TFleets::DecksOf(I));
       if (std::find(Decks.begin(), Decks.end(), Cell) == Decks.end())
         continue;
-      if (FScenario == scLieHit && !FLied) {
+      if (FScenario == "lie-hit" && !FLied) {
         FLied = true;
         break;
       }
@@ -184,18 +148,7 @@ private:
       Shoot(GameDecks[FNextDeck++]);
   }
 
-  void Reveal() {
-    TPeerMessage Out = Message(TPeerMsgType::pmReveal);
-    Out.Layout = FPlayed;
-    Out.Salt = FSalt;
-    FPeer->Send(Out);
-  }
-
-  static TPeerMessage Message(TPeerMsgType Type) {
-    TPeerMessage Out;
-    Out.Type = Type;
-    return Out;
-  }
+  void Reveal() { FPeer->Send({.Type = pmReveal, .Layout = FPlayed, .Salt = FSalt}); }
 
   static void Quit(const QString& Why, int Code) {
     std::printf("%s\n", qPrintable(Why));
@@ -203,16 +156,15 @@ private:
     QCoreApplication::exit(Code);
   }
 
-  TScenario FScenario = scHonest;
+  std::string FScenario;
   quint16 FPort = 0;
   TFairPlayTools FTools = SystemFairPlayTools();
   TNetJoin FJoin;
   int FAttempts = 0;
   TPeerConnection* FPeer = nullptr;
-  TFleetLayout FCommitted = Fleet; // what it commits to
-  TFleetLayout FPlayed = Fleet;    // what it answers by and reveals
+  TFleetLayout FCommitted = Fleet(); // what it commits to
+  TFleetLayout FPlayed = Fleet();    // what it answers by and reveals
   TNonce FNonce{};
-  TNonce FHostNonce{};
   TNonce FSalt{};
   TNonce FCoin{};
   bool FMyTurn = false;
@@ -227,19 +179,13 @@ private:
 
 int main(int Argc, char** Argv) {
   QCoreApplication App(Argc, Argv);
-  int Scenario = -1;
-  for (int I = 0; Argc == 3 && I < static_cast<int>(std::size(ScenarioNames)); ++I)
-    if (std::strcmp(Argv[1], ScenarioNames[I]) == 0)
-      Scenario = I;
   const int Port = Argc == 3 ? std::atoi(Argv[2]) : 0;
-  if (Scenario < 0 || Port <= 0 || Port > 65535) {
-    std::fprintf(stderr, "usage: salvora-scripted-peer SCENARIO PORT\nscenarios:");
-    for (const char* Name : ScenarioNames)
-      std::fprintf(stderr, " %s", Name);
-    std::fprintf(stderr, "\n");
+  if (Port <= 0 || Port > 65535 || std::ranges::count(Scenarios, std::string(Argv[1])) == 0) {
+    std::fprintf(stderr,
+                 "usage: salvora-scripted-peer SCENARIO PORT (see tests/e2e/scripted-peer.sh)\n");
     return 2;
   }
-  TScriptedPeer Peer(static_cast<TScenario>(Scenario), static_cast<quint16>(Port));
+  TScriptedPeer Peer(Argv[1], static_cast<quint16>(Port));
   // A game that never ends the connection must not leave the peer behind.
   QTimer::singleShot(120000, [] { QCoreApplication::exit(3); });
   return App.exec();

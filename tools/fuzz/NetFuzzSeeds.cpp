@@ -19,10 +19,6 @@
 
 namespace {
 
-// Heads of a fleet in which no two ships touch, by fleet index, all ships lying across.
-const TPoint Spread[10] = {{9, 8}, {7, 8}, {5, 8}, {8, 6}, {5, 6},
-                           {8, 4}, {5, 4}, {5, 2}, {5, 0}, {0, 0}};
-
 // The honest other player, with his own window and link.
 struct TPeer {
   TFakeScreen Screen;
