@@ -5,7 +5,6 @@
 # game against the fleet that fleet-for-seed knows: the boards' cells by name, the cell the
 # keyboard's frame stands on as the focus, and the news of every shot, turn and the end.
 # Run by screen-reader.sh with the game started and its decks ("X Y" lines) on stdin.
-import os
 import re
 import subprocess
 import sys
@@ -141,43 +140,6 @@ if count(before, "палуба выбранного корабля") not in SIZE
 if set(cells(theirs).values()) != {"неизвестно"}:
     fail("the computer's board in set-up reads %s" % sorted(set(cells(theirs).values())))
 print("set-up: А-1 of the player's board reads '%s'" % mine.queryTable().getAccessibleAt(0, 0).name)
-
-# The dialogs: every control a player can use has a name, the one the player reads on it.
-def dialog_controls(title, open_it):
-    open_it()
-    dialog = pump(5, lambda: next((d for d in app if d is not None and d.getRoleName() == "dialog"
-                                   and d.name.strip() == title), None))
-    if dialog is None:
-        fail("no dialog '%s' among %s" % (title, [(d.getRoleName(), d.name) for d in app]))
-    controls = set()
-    for i in range(dialog.childCount):
-        for control in [dialog.getChildAtIndex(i)] + list(dialog.getChildAtIndex(i)):
-            if control.getRoleName() in ("push button", "check box"):
-                controls.add((control.getRoleName(), control.name.strip()))
-    key("Escape")
-    pump(5, lambda: not any(d is not None and d.getRoleName() == "dialog" for d in app))
-    return controls
-
-
-def click_button(name):
-    button = find(window, lambda a: a.getRoleName() == "push button" and a.name == name)
-    if button is None:
-        fail("no button '%s'" % name)
-    box = button.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2),
-                    "click", "1"], check=True)
-
-
-about = dialog_controls("О программе", lambda: key("F1"))
-if about != {("push button", "OK")}:
-    fail("the about box reads %s" % sorted(about))
-options = dialog_controls("Настройки", lambda: click_button("Настройки"))
-if options != {("push button", "OK"), ("push button", "Отмена"), ("check box", "Анимация пожаров на кораблях"),
-               ("check box", "Звук")}:
-    fail("the settings read %s" % sorted(options))
-print("dialogs: %s; %s" % (sorted(about), sorted(options)))
-# Without a window manager the keyboard's focus does not come back to the game by itself.
-subprocess.run(["xdotool", "windowfocus", "--sync", os.environ["GAME_WINDOW"]], check=True)
 
 pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
 pyatspi.Registry.registerEventListener(on_focus, "focus:")
