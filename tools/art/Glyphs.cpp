@@ -95,28 +95,27 @@ void DrawGlobe(QPainter& P) {
   }
 }
 
-} // namespace
-
-QImage MakeNetGlyph(int Scale) {
-  QImage Canvas = MakeCanvas(20 * Scale, 20 * Scale);
+// A glyph drawn on the button face in logical pixels, then keyed like the others.
+template <class F>
+QImage ButtonGlyph(int Scale, int Width, int Height, F Draw) {
+  QImage Canvas = MakeCanvas(Width * Scale, Height * Scale);
   QPainter P(&Canvas);
   P.setRenderHint(QPainter::Antialiasing);
   if (Scale != 1)
     P.scale(Scale, Scale);
-  DrawGlobe(P);
+  Draw(P);
   P.end();
   return FlattenToKey(Canvas, ButtonFace, Qt::white);
 }
 
+} // namespace
+
+QImage MakeNetGlyph(int Scale) {
+  return ButtonGlyph(Scale, 20, 20, DrawGlobe);
+}
+
 QImage MakeNewGlyph(int Scale) {
-  QImage Canvas = MakeCanvas(20 * Scale, 21 * Scale);
-  QPainter P(&Canvas);
-  P.setRenderHint(QPainter::Antialiasing);
-  if (Scale != 1)
-    P.scale(Scale, Scale);
-  DrawWheel(P);
-  P.end();
-  return FlattenToKey(Canvas, ButtonFace, Qt::white);
+  return ButtonGlyph(Scale, 20, 21, DrawWheel);
 }
 
 QImage MakeStartGlyph(int Scale) {
